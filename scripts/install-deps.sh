@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what the builds and tests need on a fresh Debian 12 machine (run as root).
+# Skips everything already present, so it is cheap to run before every build.
+set -euo pipefail
+
+need=()
+have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
+want_native=(cmake g++ make googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xxd)
+want_win=(g++-mingw-w64-i686-posix mingw-w64-tools wine wine32:i386 xvfb xauth)
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+  updated=0
+fi
+
+for p in "${want_native[@]}" "${want_win[@]}"; do
+  have_pkg "$p" || need+=("$p")
+done
+
+if [ ${#need[@]} -gt 0 ] || [ "${updated:-1}" = 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  if [ ${#need[@]} -gt 0 ]; then
+    apt-get install -y -qq --no-install-recommends "${need[@]}"
+  fi
+fi
+
+# Wine's IDL files (for widl's imports of the standard OLE interfaces) without pulling in
+# the whole wine development package: unpack just that package into a private folder.
+idl_root=/opt/trovix-wine-idl
+if [ ! -f "$idl_root/usr/include/wine/wine/windows/oaidl.idl" ]; then
+  tmp=$(mktemp -d)
+  (cd "$tmp" && apt-get download -qq libwine-dev)
+  mkdir -p "$idl_root"
+  dpkg-deb -x "$tmp"/libwine-dev_*.deb "$idl_root"
+  rm -rf "$tmp"
+fi
