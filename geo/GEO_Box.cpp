@@ -1,0 +1,157 @@
+#include "geo/GEO_Box.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace geo {
+
+namespace {
+
+// Longitudes wrap around the circle: differences are taken modulo 2^32.
+std::uint32_t Arc(std::int32_t from, std::int32_t to) {
+    return static_cast<std::uint32_t>(to) - static_cast<std::uint32_t>(from);
+}
+
+bool HasAltitudes(const Box_t& box) {
+    return box.MaxAltitude().Has() && box.MinAltitude().Has();
+}
+
+}  // namespace
+
+Box_t::Box_t(std::int32_t north, std::int32_t south, std::int32_t east, std::int32_t west,
+             const base::Optional_t<double>& max_altitude, const base::Optional_t<double>& min_altitude)
+    : empty_(false), first_(north, east, max_altitude), second_(south, west, min_altitude) {}
+
+Box_t::Box_t(const Position_t& first, const Position_t& second)
+    : empty_(false), first_(first), second_(second) {
+    Normalise();
+}
+
+std::int32_t Box_t::North() const {
+    if (empty_) throw base::OutOfRange_t("GEO_Box", 170);
+    return first_.latitude;
+}
+
+std::int32_t Box_t::South() const {
+    if (empty_) throw base::OutOfRange_t("GEO_Box", 184);
+    return second_.latitude;
+}
+
+std::int32_t Box_t::East() const {
+    if (empty_) throw base::OutOfRange_t("GEO_Box", 226);
+    return first_.longitude;
+}
+
+std::int32_t Box_t::West() const {
+    if (empty_) throw base::OutOfRange_t("GEO_Box", 240);
+    return second_.longitude;
+}
+
+const base::Optional_t<double>& Box_t::MaxAltitude() const {
+    if (empty_) throw base::OutOfRange_t("GEO_Box", 254);
+    return first_.altitude;
+}
+
+const base::Optional_t<double>& Box_t::MinAltitude() const {
+    if (empty_) throw base::OutOfRange_t("GEO_Box", 268);
+    return second_.altitude;
+}
+
+void Box_t::SetNorth(std::int32_t latitude) {
+    if (!ValidLatitude(latitude)) throw base::OutOfRange_t("GEO_Position", 130);
+    first_.latitude = latitude;
+}
+
+void Box_t::SetSouth(std::int32_t latitude) {
+    if (!ValidLatitude(latitude)) throw base::OutOfRange_t("GEO_Position", 130);
+    second_.latitude = latitude;
+}
+
+bool Box_t::ContainsLongitude(std::int32_t longitude) const {
+    if (empty_) return false;
+    return Arc(West(), longitude) < Arc(East(), longitude) || longitude == East();
+}
+
+bool Box_t::Overlaps(const Box_t& other) const {
+    if (empty_ || other.empty_) return false;
+    return ContainsLongitude(other.East()) || ContainsLongitude(other.West()) ||
+           other.ContainsLongitude(East()) || other.ContainsLongitude(West());
+}
+
+std::uint32_t Box_t::LongitudeSpan() const {
+    const std::int32_t west = West();  // an empty box reports the west edge
+    return Arc(west, first_.longitude);
+}
+
+base::Optional_t<double> Box_t::AltitudeSpan() const {
+    const base::Optional_t<double>& low = MinAltitude();
+    if (!first_.altitude.Has() || !low.Has()) return base::Optional_t<double>();
+    return *first_.altitude - *low;
+}
+
+void Box_t::Normalise() {
+    if (empty_) return;
+    if (first_.latitude < second_.latitude) std::swap(first_.latitude, second_.latitude);
+    // Keep the shorter of the two arcs; on a tie (half the circle) leave the ends as they are.
+    if (Arc(first_.longitude, second_.longitude) < Arc(second_.longitude, first_.longitude)) {
+        std::swap(first_.longitude, second_.longitude);
+    }
+    if (first_.altitude.Has() != second_.altitude.Has()) {
+        first_.altitude.Reset();
+        second_.altitude.Reset();
+    } else if (first_.altitude.Has() && *first_.altitude < *second_.altitude) {
+        std::swap(first_.altitude, second_.altitude);
+    }
+}
+
+Box_t Box_t::Union(const Box_t& a, const Box_t& b) {
+    if (a.empty_) return b;
+    if (b.empty_) return a;
+
+    const std::int32_t north = std::max(a.North(), b.North());
+    const std::int32_t south = std::min(a.South(), b.South());
+
+    const std::int32_t aw = a.West(), ae = a.East(), bw = b.West(), be = b.East();
+    std::int32_t east = 0;
+    std::int32_t west = 0;
+    if (a.ContainsLongitude(be) && a.ContainsLongitude(bw) && b.ContainsLongitude(ae) &&
+        b.ContainsLongitude(aw)) {
+        if (aw == ae && ae == bw && bw == be) {
+            east = west = aw;
+        } else if (aw == bw && ae == be) {
+            east = ae;
+            west = aw;
+        } else {
+            // Each covers the other's ends but they differ: together they go all the way round.
+            east = 0x7FFFFFFF;
+            west = static_cast<std::int32_t>(0x80000000u);
+        }
+    } else if (a.Overlaps(b)) {
+        const std::uint32_t span = a.LongitudeSpan();
+        west = Arc(bw, ae) > span ? bw : aw;
+        east = Arc(aw, be) > span ? be : ae;
+    } else if (Arc(ae, bw) < Arc(be, aw)) {
+        // Disjoint: bridge the smaller gap.
+        west = aw;
+        east = be;
+    } else {
+        west = bw;
+        east = ae;
+    }
+
+    base::Optional_t<double> max_altitude;
+    base::Optional_t<double> min_altitude;
+    if (HasAltitudes(a) && HasAltitudes(b)) {
+        max_altitude = std::max(*a.MaxAltitude(), *b.MaxAltitude());
+        min_altitude = std::min(*a.MinAltitude(), *b.MinAltitude());
+    } else if (HasAltitudes(a)) {
+        max_altitude = a.MaxAltitude();
+        min_altitude = a.MinAltitude();
+    } else if (HasAltitudes(b)) {
+        max_altitude = b.MaxAltitude();
+        min_altitude = b.MinAltitude();
+    }
+    return Box_t(north, south, east, west, max_altitude, min_altitude);
+}
+
+}  // namespace geo

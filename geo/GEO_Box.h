@@ -1,0 +1,65 @@
+#pragma once
+// An area on the earth: a latitude band, a longitude arc running eastward from west to east
+// (it may cross the 180-degree meridian) and an optional altitude range.
+#include <cstdint>
+
+#include "base/BASE_Optional.h"
+#include "geo/GEO_Position.h"
+
+namespace geo {
+
+class Box_t {
+public:
+    // An empty box covers nothing.
+    Box_t() = default;
+    // Not normalised; the latitudes are checked as for a position.
+    Box_t(std::int32_t north, std::int32_t south, std::int32_t east, std::int32_t west,
+          const base::Optional_t<double>& max_altitude = base::Optional_t<double>(),
+          const base::Optional_t<double>& min_altitude = base::Optional_t<double>());
+    // The box spanned by two positions, normalised.
+    Box_t(const Position_t& first, const Position_t& second);
+
+    bool Empty() const noexcept { return empty_; }
+
+    // Each raises base::OutOfRange_t on an empty box.
+    std::int32_t North() const;
+    std::int32_t South() const;
+    std::int32_t East() const;
+    std::int32_t West() const;
+    const base::Optional_t<double>& MaxAltitude() const;
+    const base::Optional_t<double>& MinAltitude() const;
+
+    // Raise base::OutOfRange_t for a latitude beyond the poles.
+    void SetNorth(std::int32_t latitude);
+    void SetSouth(std::int32_t latitude);
+
+    // The two corners as stored: (north, east, max altitude) and (south, west, min altitude).
+    const Position_t& FirstCorner() const noexcept { return first_; }
+    const Position_t& SecondCorner() const noexcept { return second_; }
+
+    bool ContainsLongitude(std::int32_t longitude) const;
+    bool Overlaps(const Box_t& other) const;
+    // east - west modulo 2^32.
+    std::uint32_t LongitudeSpan() const;
+    // max - min when both altitudes are present.
+    base::Optional_t<double> AltitudeSpan() const;
+
+    // North above south, the shorter arc between the two longitudes, both altitudes or none.
+    void Normalise();
+
+    static Box_t Union(const Box_t& a, const Box_t& b);
+    void Extend(const Box_t& other) { *this = Union(*this, other); }
+
+    friend bool operator==(const Box_t& a, const Box_t& b) {
+        if (a.empty_ || b.empty_) return a.empty_ == b.empty_;
+        return a.first_ == b.first_ && a.second_ == b.second_;
+    }
+    friend bool operator!=(const Box_t& a, const Box_t& b) { return !(a == b); }
+
+private:
+    bool empty_ = true;
+    Position_t first_;   // north, east, max altitude
+    Position_t second_;  // south, west, min altitude
+};
+
+}  // namespace geo
