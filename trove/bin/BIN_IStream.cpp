@@ -176,9 +176,18 @@ template <class C, class Tr>
 basic_istream<C, Tr>& basic_istream<C, Tr>::ReadPositions(std::vector<geo::Position_t>& dst) {
     std::uint32_t count = 0;
     if (!Read(count)) return *this;
-    // The count is only a claim until the positions are there: no reservation from it,
-    // and the loop ends at the first failure instead of idling through the rest.
+    // The count is only a claim until the positions are there: reserve no more than the bytes
+    // at hand can hold, and end the loop at the first failure instead of idling through the rest.
     std::vector<geo::Position_t> list;
+    std::streamsize at_hand = 0;
+    try {
+        at_hand = this->rdbuf()->in_avail();
+    } catch (...) {
+        SetBad();
+        return *this;
+    }
+    if (at_hand > 0)
+        list.reserve(std::min<std::size_t>(count, static_cast<std::size_t>(at_hand) / kPositionBytes));
     for (std::uint32_t i = 0; i < count; ++i) {
         geo::Position_t p;
         if (!ReadPosition(p)) return *this;
