@@ -1,0 +1,41 @@
+#pragma once
+// COrvenImportCommand: the import command the add-in registers with the host. The host calls
+// IDesktopCommand::OnCommand when the user picks its menu entry. It has no class object: only the
+// add-in creates it, and it cannot be aggregated.
+#include <windows.h>
+
+#include "addin/ADDIN_ComPtr.h"
+#include "addin/ADDIN_Interfaces.h"
+
+class COrvenImportCommand : public IDesktopCommand {
+public:
+    // A new command with a reference held by the result; it locks the module while it lives.
+    static addin::ComPtr_t<COrvenImportCommand> Create();
+
+    // The host's application object, from which the import reaches the host's record store.
+    void SetHost(IDispatch* host) { m_spHost = host; }
+    IDispatch* Host() const { return m_spHost.Get(); }
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+
+    // IDispatch, from the type library
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** out) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid,
+                                            DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params,
+                                     VARIANT* result, EXCEPINFO* exception, UINT* bad_argument) override;
+
+    // IDesktopCommand
+    HRESULT STDMETHODCALLTYPE OnCommand() override;
+
+private:
+    COrvenImportCommand();
+    virtual ~COrvenImportCommand();
+
+    ULONG refs_ = 0;  // apartment-threaded: plain counting
+    addin::ComPtr_t<IDispatch> m_spHost;
+};
