@@ -63,7 +63,7 @@ Track_t SampleTrack() {
     track.name = "Morning";
     track.track_byte = 0;
     track.track_enum = 16;
-    for (int i = 0; i < 130; ++i) {
+    for (int i = 0; i < 101; ++i) {  // the 101st point opens a second segment
         TrackPoint_t p;
         p.position = At(46.0 + i * 0.0005, 8.0 + i * 0.0003,
                         i % 7 == 0 ? std::nullopt : std::optional<double>(1500 + i));
