@@ -22,7 +22,8 @@ bool IsLeadByte(unsigned char c);
 unsigned CurrentCodePage();
 
 // Switches the current code page: the portable build selects its table, the Windows build
-// sets the C run-time locale to ".<cp>". Returns false when the code page is not available.
+// sets the C run-time locale to ".<cp>" (0, the "C" locale's answer, selects "C").
+// Returns false when the code page is not available.
 bool SelectCodePage(unsigned code_page);
 
 // A locale whose std::ctype<char> upper-cases and classifies bytes as the current code page does.
