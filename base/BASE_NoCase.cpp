@@ -1,0 +1,115 @@
+#include "base/BASE_NoCase.h"
+
+#include <algorithm>
+
+#include "base/BASE_CodePage.h"
+#include "base/BASE_Exception.h"
+#include "base/BASE_MBString.h"
+
+namespace base {
+
+namespace {
+
+// Bytes 0x01 to 0x7F are single-byte characters in every code page the system runs on.
+bool PlainAscii(const std::string& text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) - 1u >= 0x7Fu) return false;
+    }
+    return true;
+}
+
+// A double-byte character's code is lead * 256 + trail; any other its byte value.
+unsigned CharCode(const char* p, int length) {
+    const unsigned lead = static_cast<unsigned char>(p[0]);
+    return length == 2 ? lead * 256u + static_cast<unsigned char>(p[1]) : lead;
+}
+
+}  // namespace
+
+NoCase_t::NoCase_t(const std::locale& locale) {
+    const std::ctype<char>& ctype = std::use_facet<std::ctype<char>>(locale);
+    for (int c = 0; c < 256; ++c) {
+        upper_[c] = static_cast<signed char>(ctype.toupper(static_cast<char>(c)));
+    }
+}
+
+int NoCase_t::CompareChars(const std::string& a, const std::string& b, std::size_t n) const {
+    ResetMBState();
+    const char* pa = a.data();
+    const char* pb = b.data();
+    std::size_t rest_a = a.size();
+    std::size_t rest_b = b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        int la = MBCharLength(pa, rest_a);
+        if (la == -1) throw Assert_t("BASE_NoCase", 107);
+        int lb = MBCharLength(pb, rest_b);
+        if (lb == -1) throw Assert_t("BASE_NoCase", 110);
+        // A zero byte inside the text is a character of its own; always move on.
+        la = std::max(la, 1);
+        lb = std::max(lb, 1);
+        if (la == 1 && lb == 1) {
+            const signed char ua = upper_[static_cast<unsigned char>(*pa)];
+            const signed char ub = upper_[static_cast<unsigned char>(*pb)];
+            if (ua != ub) return ua < ub ? -1 : 1;
+        } else {
+            const unsigned ca = CharCode(pa, la);
+            const unsigned cb = CharCode(pb, lb);
+            if (ca != cb) return ca < cb ? -1 : 1;
+        }
+        pa += la;
+        pb += lb;
+        rest_a -= static_cast<std::size_t>(la);
+        rest_b -= static_cast<std::size_t>(lb);
+    }
+    return 0;
+}
+
+bool NoCase_t::Less(const std::string& a, const std::string& b) const {
+    if (PlainAscii(a) && PlainAscii(b)) {
+        // One byte per character: the same rule without asking the code page.
+        const std::size_t n = std::min(a.size(), b.size());
+        for (std::size_t i = 0; i < n; ++i) {
+            const signed char ua = upper_[static_cast<unsigned char>(a[i])];
+            const signed char ub = upper_[static_cast<unsigned char>(b[i])];
+            if (ua != ub) return ua < ub;
+        }
+        return a.size() < b.size();
+    }
+    const std::size_t count_a = CharCount(a);
+    const std::size_t count_b = CharCount(b);
+    const int order = CompareChars(a, b, std::min(count_a, count_b));
+    if (order != 0) return order < 0;
+    return count_a < count_b;
+}
+
+bool NoCase_t::Equal(const std::string& a, const std::string& b) const {
+    const std::size_t count_a = CharCount(a);
+    const std::size_t count_b = CharCount(b);
+    if (count_a != count_b) return false;
+    return CompareChars(a, b, count_a) == 0;
+}
+
+namespace {
+
+// The case table of the locale asked for last; callers pass the same locale over and over.
+const NoCase_t& CaseTableOf(const std::locale& locale) {
+    thread_local std::locale cached_locale = std::locale::classic();
+    thread_local NoCase_t cached(cached_locale);
+    if (!(locale == cached_locale)) {
+        cached = NoCase_t(locale);
+        cached_locale = locale;
+    }
+    return cached;
+}
+
+}  // namespace
+
+bool NameLess(const std::string& a, const std::string& b, const std::locale& locale) {
+    return CaseTableOf(locale).Less(a, b);
+}
+
+bool NameEqual(const std::string& a, const std::string& b, const std::locale& locale) {
+    return CaseTableOf(locale).Equal(a, b);
+}
+
+}  // namespace base

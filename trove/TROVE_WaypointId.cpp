@@ -1,0 +1,83 @@
+#include "trove/TROVE_WaypointId.h"
+
+#include <utility>
+
+#include "trove/TROVE_DocInfo.h"
+#include "trove/TROVE_NameOrder.h"
+
+namespace trove {
+
+WaypointId_t::WaypointId_t(const Name_t& name_, std::int32_t id_class_, const std::string& id_text_,
+                           std::uint32_t id_number_1_, std::uint32_t id_number_2_,
+                           const std::vector<std::uint8_t>& id_block_, std::uint16_t id_short_,
+                           std::uint32_t id_number_3_)
+    : name(name_),
+      id_class(id_class_),
+      id_text(id_text_),
+      id_number_1(id_number_1_),
+      id_number_2(id_number_2_),
+      id_block(id_block_),
+      id_short(id_short_),
+      id_number_3(id_number_3_) {}
+
+std::string WaypointId_t::Describe() const {
+    return "Waypoint: " + name.text;
+}
+
+void WaypointId_t::Write(bin::ostream& out) const {
+    name.Write(out);
+    out.Write(id_class).WriteText(id_text).Write(id_number_1).Write(id_number_2).WriteBlock(id_block);
+    out.Write(id_short).Write(id_number_3);
+}
+
+void WaypointId_t::Read(bin::istream& in) {
+    Read(in, TheDocInfo().data_version);
+}
+
+void WaypointId_t::Read(bin::istream& in, std::uint16_t data_version) {
+    WaypointId_t key;
+    key.name.Read(in);
+    in.Read(key.id_class).ReadText(key.id_text).Read(key.id_number_1).Read(key.id_number_2);
+    in.ReadBlock(key.id_block, kWaypointBlockSize);
+    if (in.fail()) return;
+    if (data_version <= 100) {
+        std::uint8_t narrow = 0;
+        in.ReadByte(narrow);
+        key.id_short = narrow;
+    } else {
+        in.Read(key.id_short);
+    }
+    if (in.fail()) return;
+    if (data_version >= 103) {
+        in.Read(key.id_number_3);
+        if (in.fail()) return;
+    }
+    // Data version 102 stored the two numbers of route-type keys the other way round. The
+    // type code looked at is this key's own, as it was before the read.
+    if (data_version == 102 && !id_block.empty() && (id_block[0] == 31 || id_block[0] == 33)) {
+        std::swap(key.id_number_2, key.id_number_3);
+    }
+    if (key.id_class < 0 || key.id_class > kMaxWaypointClass) {
+        in.setstate(std::ios::failbit);
+        return;
+    }
+    *this = key;
+}
+
+bool operator<(const WaypointId_t& a, const WaypointId_t& b) {
+    return NameLess(a.name.text, b.name.text);
+}
+
+bool WaypointFullLess_t::operator()(const WaypointId_t& a, const WaypointId_t& b) const {
+    if (NameLess(a.name.text, b.name.text)) return true;
+    if (NameLess(b.name.text, a.name.text)) return false;
+    if (a.id_class != b.id_class) return a.id_class < b.id_class;
+    if (const int texts = a.id_text.compare(b.id_text)) return texts < 0;  // bytes as unsigned
+    if (a.id_number_1 != b.id_number_1) return a.id_number_1 < b.id_number_1;
+    if (a.id_number_2 != b.id_number_2) return a.id_number_2 < b.id_number_2;
+    if (a.id_block != b.id_block) return a.id_block < b.id_block;
+    if (a.id_short != b.id_short) return a.id_short < b.id_short;
+    return a.id_number_3 < b.id_number_3;
+}
+
+}  // namespace trove

@@ -1,0 +1,56 @@
+#pragma once
+// The key of a waypoint. Tables order waypoint keys by name alone (operator<, see
+// TROVE_NameOrder.h); WaypointFullLess_t orders by every member.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "trove/TROVE_Key.h"
+#include "trove/TROVE_Name.h"
+#include "trove/bin/BIN_IStream.h"
+#include "trove/bin/BIN_OStream.h"
+
+namespace trove {
+
+constexpr std::int32_t kMaxWaypointClass = 12;
+constexpr std::size_t kWaypointBlockSize = 8;
+
+class WaypointId_t : public Key_t {
+public:
+    WaypointId_t() = default;
+    WaypointId_t(const Name_t& name, std::int32_t id_class, const std::string& id_text,
+                 std::uint32_t id_number_1, std::uint32_t id_number_2,
+                 const std::vector<std::uint8_t>& id_block, std::uint16_t id_short,
+                 std::uint32_t id_number_3);
+    WaypointId_t(const WaypointId_t&) = default;
+    WaypointId_t& operator=(const WaypointId_t&) = default;
+
+    std::string Describe() const override;  // "Waypoint: <name>"
+    // The layout of data version 103 and higher.
+    virtual void Write(bin::ostream& out) const;
+    // The layout of the data version of the last header read (trove::TheDocInfo()).
+    virtual void Read(bin::istream& in);
+    // The whole key is read into a default key and copied here only when every field arrived
+    // and id_class is 0 to 12 (otherwise the fail bit is set); on failure this key is unchanged.
+    void Read(bin::istream& in, std::uint16_t data_version);
+
+    Name_t name;
+    std::int32_t id_class = 0;
+    std::string id_text;
+    std::uint32_t id_number_1 = 0;
+    std::uint32_t id_number_2 = 0xFFFFFFFF;
+    std::vector<std::uint8_t> id_block = std::vector<std::uint8_t>(kWaypointBlockSize, 0xFF);
+    std::uint16_t id_short = 0;
+    std::uint32_t id_number_3 = 0xFFFFFFFF;
+};
+
+// The table order: by name alone.
+bool operator<(const WaypointId_t& a, const WaypointId_t& b);
+
+// Every member in turn: name (name order), id_class, id_text, id_number_1, id_number_2,
+// id_block, id_short, id_number_3.
+struct WaypointFullLess_t {
+    bool operator()(const WaypointId_t& a, const WaypointId_t& b) const;
+};
+
+}  // namespace trove
