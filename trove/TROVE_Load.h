@@ -1,0 +1,40 @@
+#pragma once
+// Loading a data file into a database, without any user interface: the caller (the add-in's
+// import command, the command-line tool) decides what to show for each outcome.
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "trove/TROVE_DocInfo.h"
+#include "trove/TROVE_Exception.h"
+#include "trove/TROVE_WaypointId.h"
+
+namespace trove {
+
+class Database_t;
+
+enum class LoadOutcome_t {
+    NotOpened,     // the file could not be opened as a stream
+    Newer,         // current format, but format version above 100 or data version above 105
+    BadStructure,  // trove::BadStream_t from the header or a reader; `error` holds it
+    Loaded,        // a reader ran to its end and the change set was closed
+};
+
+enum class FileFormat_t { Unknown, Current, Legacy };
+
+struct LoadResult_t {
+    LoadOutcome_t outcome = LoadOutcome_t::NotOpened;
+    FileFormat_t format = FileFormat_t::Unknown;  // known once the header was read
+    std::optional<BadStream_t> error;             // set for BadStructure
+    // Waypoints the current-format reader filed under new names, old -> new, in order.
+    std::vector<std::pair<WaypointId_t, WaypointId_t>> renamed;
+};
+
+// Opens path as a binary file stream, reads the header into doc, refuses newer versions, runs
+// the current-format or the legacy reader and closes the database's change set.
+// Whatever a reader inserted before a failure stays in db. Exceptions other than
+// trove::BadStream_t (key clashes, base::OutOfRange_t, base::Assert_t, ...) propagate.
+LoadResult_t LoadFile(const std::string& path, Database_t& db, DocInfo_t& doc = TheDocInfo());
+
+}  // namespace trove
