@@ -1,7 +1,6 @@
 #pragma once
 // BSTRs at the host boundary: this system's texts are narrow strings in the system's ANSI code page.
-#include <oleauto.h>
-#include <windows.h>
+#include <ole2.h>
 
 #include <string>
 

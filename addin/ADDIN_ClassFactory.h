@@ -1,7 +1,6 @@
 #pragma once
 // The standard class object of a creatable class: IClassFactory with CreateInstance and LockServer.
-#include <unknwn.h>
-#include <windows.h>
+#include <ole2.h>
 
 #include "addin/ADDIN_Module.h"
 

@@ -1,7 +1,6 @@
 #pragma once
 // COM errors: a failed HRESULT of a call into another COM object travels as an exception.
 #include <comdef.h>
-#include <windows.h>
 
 namespace addin {
 

@@ -1,7 +1,6 @@
 #pragma once
 // A counted reference to a COM object, released on every way out.
-#include <unknwn.h>
-#include <windows.h>
+#include <ole2.h>
 
 #include "addin/ADDIN_ComError.h"
 

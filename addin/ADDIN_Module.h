@@ -1,8 +1,7 @@
 #pragma once
 // The COM module: its instance handle, the lock count that decides whether the DLL may be unloaded,
 // and the class table with the class objects handed out by DllGetClassObject.
-#include <objbase.h>
-#include <windows.h>
+#include <ole2.h>
 
 namespace addin {
 

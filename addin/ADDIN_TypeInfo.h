@@ -1,8 +1,7 @@
 #pragma once
 // IDispatch driven by the type library: the type information of one interface of the module's
 // registered type library, loaded on first use and kept until the module terminates.
-#include <oaidl.h>
-#include <windows.h>
+#include <ole2.h>
 
 namespace addin {
 

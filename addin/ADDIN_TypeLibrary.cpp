@@ -1,6 +1,6 @@
 #include "addin/ADDIN_TypeLibrary.h"
 
-#include <oleauto.h>
+#include <ole2.h>
 
 #include "addin/ADDIN_Bstr.h"
 #include "addin/ADDIN_ComPtr.h"

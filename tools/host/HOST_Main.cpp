@@ -1,0 +1,165 @@
+// standin_host.exe: a stand-in for Palm Desktop. It creates the add-in by its CLSID (or from a given
+// DLL file), calls OnInitialize with its application object and writes every call it makes and
+// receives to standard output, one line each.
+//
+//   standin_host [--dll PATH] [--null-host | --plain-host] [--cookie N] [--answer CALL=HRESULT]...
+//                [--run COMMAND] [--framework-version] [--about] [--properties] [--uninitialize]
+//
+// --dll           load the add-in from PATH through its DllGetClassObject instead of CoCreateInstance
+// --null-host     OnInitialize gets a null application pointer
+// --plain-host    OnInitialize gets an IDispatch that answers no host interface
+// --answer        the host answers CALL (e.g. RegisterCommand) with the HRESULT (hex or decimal)
+// --run           after OnInitialize, runs the registered command of that name
+#include <ole2.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "addin/ADDIN_ComPtr.h"
+#include "addin/ADDIN_Interfaces.h"
+#include "tools/host/HOST_Application.h"
+
+namespace {
+
+struct Options_t {
+    std::string dll;
+    bool null_host = false;
+    bool plain_host = false;
+    long cookie = 7;
+    std::vector<std::pair<std::string, HRESULT>> answers;
+    std::string run;
+    bool framework_version = false;
+    bool about = false;
+    bool properties = false;
+    bool uninitialize = false;
+};
+
+bool Parse(int argc, char** argv, Options_t& options) {
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        bool has_value = i + 1 < argc;
+        if (arg == "--dll" && has_value) {
+            options.dll = argv[++i];
+        } else if (arg == "--null-host") {
+            options.null_host = true;
+        } else if (arg == "--plain-host") {
+            options.plain_host = true;
+        } else if (arg == "--cookie" && has_value) {
+            options.cookie = std::strtol(argv[++i], nullptr, 0);
+        } else if (arg == "--answer" && has_value) {
+            std::string answer = argv[++i];
+            std::size_t equals = answer.find('=');
+            if (equals == std::string::npos) return false;
+            HRESULT hr = static_cast<HRESULT>(std::strtoul(answer.c_str() + equals + 1, nullptr, 0));
+            options.answers.emplace_back(answer.substr(0, equals), hr);
+        } else if (arg == "--run" && has_value) {
+            options.run = argv[++i];
+        } else if (arg == "--framework-version") {
+            options.framework_version = true;
+        } else if (arg == "--about") {
+            options.about = true;
+        } else if (arg == "--properties") {
+            options.properties = true;
+        } else if (arg == "--uninitialize") {
+            options.uninitialize = true;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string Hex(HRESULT hr) {
+    return host::Hex(static_cast<unsigned long>(hr));
+}
+
+// The add-in object, created as the options say.
+HRESULT CreateAddin(const Options_t& options, host::Recorder_t& recorder,
+                    addin::ComPtr_t<IDesktopAddin>& addin) {
+    if (options.dll.empty()) {
+        HRESULT hr = ::CoCreateInstance(CLSID_OrvenAddin, nullptr, CLSCTX_INPROC_SERVER, IID_IDesktopAddin,
+                                        reinterpret_cast<void**>(addin.Put()));
+        recorder.Note("host: CoCreateInstance -> " + Hex(hr));
+        return hr;
+    }
+    HMODULE module = ::LoadLibraryA(options.dll.c_str());
+    recorder.Note("host: LoadLibrary -> " +
+                  std::string(module ? "loaded" : "failed, error " + std::to_string(::GetLastError())));
+    if (!module) return E_FAIL;
+    using GetClassObject_t = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+    auto get_class_object = reinterpret_cast<GetClassObject_t>(
+        reinterpret_cast<void*>(::GetProcAddress(module, "DllGetClassObject")));
+    if (!get_class_object) return E_FAIL;
+    addin::ComPtr_t<IClassFactory> factory;
+    HRESULT hr =
+        get_class_object(CLSID_OrvenAddin, IID_IClassFactory, reinterpret_cast<void**>(factory.Put()));
+    if (SUCCEEDED(hr))
+        hr = factory->CreateInstance(nullptr, IID_IDesktopAddin, reinterpret_cast<void**>(addin.Put()));
+    recorder.Note("host: CreateInstance -> " + Hex(hr));
+    return hr;
+}
+
+int Run(const Options_t& options) {
+    auto recorder = std::make_shared<host::Recorder_t>(stdout);
+    for (const auto& answer : options.answers) recorder->SetAnswer(answer.first, answer.second);
+
+    addin::ComPtr_t<IDesktopAddin> addin;
+    if (FAILED(CreateAddin(options, *recorder, addin))) return 2;
+
+    auto application = host::Make<host::Application_t>(recorder);
+    addin::ComPtr_t<IDispatch> host_pointer;
+    if (options.plain_host) {
+        host_pointer = host::Make<host::PlainDispatch_t>(recorder).Get();
+    } else if (!options.null_host) {
+        host_pointer = static_cast<IDesktopApplication*>(application.Get());
+    }
+
+    if (options.framework_version) {
+        LONG version = 0;
+        HRESULT hr = addin->GetFrameworkVersion(&version);
+        recorder->Note("host: GetFrameworkVersion -> " + Hex(hr) + " version=" + std::to_string(version));
+    }
+    LONG success = -1;
+    HRESULT hr = addin->OnInitialize(host_pointer.Get(), options.cookie, 0x0400, 0, &success);
+    recorder->Note("host: OnInitialize -> " + Hex(hr) + " success=" + std::to_string(success));
+    if (!options.run.empty()) {
+        hr = application.Get()->Commands().Run(options.run);
+        recorder->Note("host: run " + options.run + " -> " + Hex(hr));
+    }
+    if (options.about) recorder->Note("host: ShowAboutBox -> " + Hex(addin->ShowAboutBox(0)));
+    if (options.properties) recorder->Note("host: ShowProperties -> " + Hex(addin->ShowProperties(0)));
+    if (options.uninitialize) recorder->Note("host: OnUninitialize -> " + Hex(addin->OnUninitialize()));
+
+    // The host lets go of the commands, then of the add-in.
+    application.Get()->Commands().ReleaseCommands();
+    addin.Reset();
+    recorder->Note("host: done");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options_t options;
+    if (!Parse(argc, argv, options)) {
+        std::fprintf(stderr,
+                     "usage: standin_host [--dll PATH] [--null-host | --plain-host] [--cookie N]\n"
+                     "       [--answer CALL=HRESULT]... [--run COMMAND] [--framework-version] [--about]\n"
+                     "       [--properties] [--uninitialize]\n");
+        return 1;
+    }
+    ::CoInitialize(nullptr);
+    int result = 0;
+    try {
+        result = Run(options);
+    } catch (const _com_error& e) {
+        std::printf("host: COM error %s\n", Hex(e.Error()).c_str());
+        result = 3;
+    }
+    ::CoUninitialize();
+    return result;
+}

@@ -1,0 +1,60 @@
+#include "tools/host/HOST_Records.h"
+
+#include "addin/ADDIN_Bstr.h"
+
+namespace host {
+
+Record_t::Record_t(std::shared_ptr<Recorder_t> recorder, int number)
+    : Object_t(std::move(recorder)), number_(number) {}
+
+HRESULT Record_t::Put(const std::string& field, BSTR text) {
+    HRESULT hr = Record("Record" + std::to_string(number_) + ".Put" + field, {Quote(text)});
+    if (SUCCEEDED(hr)) fields_[field] = addin::BstrToAnsi(text);
+    return hr;
+}
+
+HRESULT Record_t::PutIndexedText(LONG index, BSTR text) {
+    HRESULT hr =
+        Record("Record" + std::to_string(number_) + ".PutIndexedText", {Decimal(index), Quote(text)});
+    if (SUCCEEDED(hr)) fields_["Indexed" + std::to_string(index)] = addin::BstrToAnsi(text);
+    return hr;
+}
+
+CategoryList_t::CategoryList_t(std::shared_ptr<Recorder_t> recorder, std::vector<std::string> categories)
+    : Object_t(std::move(recorder)), categories_(std::move(categories)) {}
+
+HRESULT CategoryList_t::GetItemText(LONG index, BSTR* text) {
+    HRESULT hr = Record("GetItemText", {Decimal(index)});
+    if (FAILED(hr)) return hr;
+    if (!text) return E_POINTER;
+    *text = nullptr;
+    if (index < 0 || static_cast<std::size_t>(index) >= categories_.size()) return E_INVALIDARG;
+    *text = addin::AnsiToBstr(categories_[static_cast<std::size_t>(index)]).Detach();
+    return hr;
+}
+
+RecordStore_t::RecordStore_t(std::shared_ptr<Recorder_t> recorder)
+    : Object_t(recorder),
+      categories_(
+          Make<CategoryList_t>(recorder, std::vector<std::string>{"Unfiled", "Business", "Personal"})) {}
+
+HRESULT RecordStore_t::GetCategoryList(IDesktopCategoryList** list) {
+    HRESULT hr = Record("GetCategoryList", {});
+    if (FAILED(hr)) return hr;
+    if (!list) return E_POINTER;
+    *list = categories_.Get();
+    (*list)->AddRef();
+    return hr;
+}
+
+HRESULT RecordStore_t::AddRecord(BSTR category, BSTR text2, BSTR text3, IDesktopRecord** record) {
+    HRESULT hr = Record("AddRecord", {Quote(category), Quote(text2), Quote(text3)});
+    if (FAILED(hr)) return hr;
+    if (!record) return E_POINTER;
+    records_.push_back(Make<Record_t>(Recorder(), static_cast<int>(records_.size() + 1)));
+    *record = records_.back().Get();
+    (*record)->AddRef();
+    return hr;
+}
+
+}  // namespace host
