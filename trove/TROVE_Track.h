@@ -1,0 +1,44 @@
+#pragma once
+// A recorded path: points in segments of at most 100, consecutive segments sharing their
+// boundary point, with whole-track statistics kept current as points are appended, so that
+// appending takes constant time.
+#include <cstdint>
+#include <list>
+
+#include "base/BASE_AutoPtr.h"
+#include "geo/GEO_Position.h"
+#include "map/MAP_ScrnRect.h"
+#include "trove/TROVE_Drawing.h"
+#include "trove/TROVE_TrackFilter.h"
+#include "trove/TROVE_TrackPoint.h"
+#include "trove/TROVE_TrackSegment.h"
+#include "trove/TROVE_TrackStats.h"
+
+namespace trove {
+
+class Track_t {
+public:
+    // Owns a new NullFilter_t.
+    Track_t();
+    // Deep copies; the filter is cloned. A track without a filter cannot be copied
+    // (base::Assert_t from the owning pointer).
+    Track_t(const Track_t& other);
+    Track_t& operator=(const Track_t& other);
+    ~Track_t() = default;
+
+    // Returns the new point count.
+    std::int32_t AppendPoint(const TrackPoint_t& point);
+
+    std::uint8_t track_byte = 1;
+    std::int32_t track_enum = 0;  // 0 to 16, checked by the reader
+    std::list<TrackSegment_t> segments;
+    // All segments combined, except count, which stays 0 here.
+    TrackStats_t stats;
+    base::AutoPtr_t<TrackFilterIntf_t> filter;
+    std::int32_t point_count = 0;
+    double scale = kDefaultDrawingScale;
+    geo::Position_t anchor;
+    map::ScrnRect_t screen_rect;
+};
+
+}  // namespace trove
