@@ -1,7 +1,10 @@
 // The module's class objects, aggregation and unloading, with Trovix.dll loaded into the test program.
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 #include "ADDIN_TestSupport.h"
+#include "base/BASE_Locale.h"
 #include "tools/host/HOST_Application.h"
 
 using addin::ComPtr_t;
@@ -131,6 +134,20 @@ TEST(Unloading, WaitsWhileTheHostHoldsTheAddinOrTheCommand) {
     EXPECT_EQ(Addin().can_unload_now(), S_FALSE);  // the host still holds the command
     application.Get()->Commands().ReleaseCommands();
     EXPECT_EQ(Addin().can_unload_now(), S_OK);
+}
+
+}  // namespace
+
+namespace {
+
+// The C run-time is the process's own (msvcrt.dll): loading the add-in set its locale from the system's.
+TEST(StartUp, SetsTheRunTimeLocaleFromTheSystemLocale) {
+    addin_test::Addin();
+    std::string locale = std::setlocale(LC_ALL, nullptr);
+    std::string code_page = "." + std::to_string(base::SystemLocaleKey().code_page);
+    EXPECT_NE(locale, "C");
+    ASSERT_GE(locale.size(), code_page.size());
+    EXPECT_EQ(locale.substr(locale.size() - code_page.size()), code_page) << locale;
 }
 
 }  // namespace
