@@ -9,7 +9,9 @@
 #include "map/MAP_ScrnRect.h"
 
 #ifdef _WIN32
-#include <windows.h>
+// The device context handle as <windows.h> declares it, without pulling its macros in here.
+struct HDC__;
+typedef HDC__* HDC;
 #endif
 
 namespace trove {
