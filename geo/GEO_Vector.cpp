@@ -64,6 +64,8 @@ double BearingOf(const Unit_t& a, const Unit_t& b, double cross) {
     const double n = Dot(b, north) / cross;
     double bearing = std::fmod(std::atan2(e, n) * kDegreesPerRadian, 360.0);
     if (bearing < 0.0) bearing += 360.0;
+    // A hair west of north (rounding noise on a meridian) would round up to 360 itself.
+    if (bearing >= 360.0) bearing = 0.0;
     return bearing;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -55,6 +56,22 @@ TEST(Vector, AcrossTheDateLine) {
     geo::Vector_t v(At(0, 2146290602), At(0, -2146290602));
     EXPECT_NEAR(v.Distance(), 22263.889367112602, kMetre);
     EXPECT_NEAR(v.Bearing(), 90.0, kDegree);
+}
+
+TEST(Vector, DueNorthStaysBelow360) {
+    // Along a meridian the east component is rounding noise; slightly negative noise gave
+    // -5.7e-16 degrees, which plus 360 is 360 exactly. Found by scanning 5-degree legs along
+    // meridians with the python3 transcription (e.g. 64 N 149 E to 69 N 149 E).
+    auto deg = [](double d) { return static_cast<std::int32_t>(std::lround(d / 180.0 * 2147483648.0)); };
+    for (int lon = -180; lon < 180; lon += 7) {
+        for (int lat = -80; lat < 80; lat += 9) {
+            const double bearing =
+                geo::Vector_t(At(deg(lat), deg(lon)), At(deg(lat + 5), deg(lon))).Bearing();
+            ASSERT_GE(bearing, 0.0);
+            ASSERT_LT(bearing, 360.0);
+            ASSERT_NEAR(std::min(bearing, 360.0 - bearing), 0.0, kDegree);
+        }
+    }
 }
 
 TEST(Vector, BearingsAreInRange) {
