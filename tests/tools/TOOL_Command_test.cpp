@@ -1,0 +1,78 @@
+#include "tools/TOOL_Command.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "TOOL_JsonRead.h"
+#include "tools/TOOL_Dump.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace {
+
+int RunTool(const std::vector<std::string>& args, std::string* out_text = nullptr,
+            std::string* err_text = nullptr) {
+    std::ostringstream out, err;
+    const int code = tool::Run(args, out, err);
+    if (out_text) *out_text = out.str();
+    if (err_text) *err_text = err.str();
+    return code;
+}
+
+TEST(Command, WrongArgumentsPrintTheUsageAndExitOne) {
+    const std::vector<std::vector<std::string>> wrong = {
+        {}, {"--help"}, {"dump"}, {"dump", "a.tbk", "b.tbk"}, {"list", "a.tbk"}, {"DUMP", "a.tbk"}};
+    for (const auto& args : wrong) {
+        std::string out, err;
+        EXPECT_EQ(RunTool(args, &out, &err), tool::kExitNotOpened);
+        EXPECT_EQ(out, "");
+        EXPECT_EQ(err, std::string(tool::kUsage) + "\n");
+    }
+}
+
+TEST(Command, DumpsTheExample) {
+    std::string out, err;
+    ASSERT_EQ(RunTool({"dump", TROVIX_TEST_EXAMPLE}, &out, &err), tool::kExitOk) << err;
+    const test::Json_t json = test::ReadJson(out);
+    EXPECT_EQ(json["format"].Str(), "current");
+    EXPECT_EQ(json["waypoints"].Size(), 38u);
+    EXPECT_EQ(json["routes"].Size(), 2u);
+    EXPECT_EQ(json["tracks"][0]["point_count"].Int(), 401);
+    EXPECT_EQ(json["tracks"][0]["points"].Size(), 401u);
+    EXPECT_EQ(json["maps"].Size(), 2u);
+    EXPECT_FALSE(json["route0"].IsNull());
+}
+
+#ifdef TROVIX_TEST_EXE
+// The program itself: exit status, and stdout carrying the JSON only.
+int RunProgram(const std::string& args, std::string& out) {
+    FILE* pipe = popen((std::string(TROVIX_TEST_EXE) + " " + args + " 2>/dev/null").c_str(), "r");
+    if (!pipe) return -1;
+    char buffer[4096];
+    out.clear();
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    const int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(Program, ExitCodesAndOutput) {
+    std::string out;
+    EXPECT_EQ(RunProgram(std::string("dump ") + TROVIX_TEST_EXAMPLE, out), 0);
+    EXPECT_EQ(test::ReadJson(out)["waypoints"].Size(), 38u);
+    EXPECT_EQ(RunProgram("dump no_such_file.tbk", out), 1);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(RunProgram("--help", out), 1);
+    { std::ofstream("tmp_program_short.tbk") << "Tb"; }
+    EXPECT_EQ(RunProgram("dump tmp_program_short.tbk", out), 2);
+    std::remove("tmp_program_short.tbk");
+}
+#endif
+
+}  // namespace

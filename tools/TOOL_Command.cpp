@@ -1,0 +1,15 @@
+#include "tools/TOOL_Command.h"
+
+#include "tools/TOOL_Dump.h"
+
+namespace tool {
+
+const char kUsage[] = "usage: trovix dump FILE";
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 2 && args[0] == "dump") return Dump(args[1], out, err);
+    err << kUsage << "\n";
+    return kExitNotOpened;
+}
+
+}  // namespace tool

@@ -1,0 +1,15 @@
+#pragma once
+// The command line of `trovix`.
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tool {
+
+extern const char kUsage[];
+
+// args without the program name. Unknown commands, wrong argument counts and --help print the
+// usage line to err and return 1.
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace tool

@@ -1,0 +1,297 @@
+#include "tools/TOOL_DumpJson.h"
+
+#include <cstddef>
+#include <string>
+
+#include "tools/TOOL_Json.h"
+
+namespace tool {
+
+namespace {
+
+std::string HexBlock(const std::vector<std::uint8_t>& block) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    for (std::uint8_t b : block) {
+        text += kHex[b >> 4];
+        text += kHex[b & 0xF];
+    }
+    return text;
+}
+
+void OptionalReal(JsonWriter_t& json, const base::Optional_t<double>& value) {
+    if (value.Has()) {
+        json.Real(*value);
+    } else {
+        json.Null();
+    }
+}
+
+// [lat, lon, alt]
+void PositionArray(JsonWriter_t& json, const geo::Position_t& p) {
+    json.BeginArray(Layout::inline_);
+    json.Int(p.latitude);
+    json.Int(p.longitude);
+    OptionalReal(json, p.altitude);
+    json.EndArray();
+}
+
+void Box(JsonWriter_t& json, const geo::Box_t& box) {
+    if (box.Empty()) {
+        json.Null();
+        return;
+    }
+    json.BeginObject(Layout::inline_);
+    json.Key("north");
+    json.Int(box.North());
+    json.Key("south");
+    json.Int(box.South());
+    json.Key("east");
+    json.Int(box.East());
+    json.Key("west");
+    json.Int(box.West());
+    json.Key("max_altitude");
+    OptionalReal(json, box.MaxAltitude());
+    json.Key("min_altitude");
+    OptionalReal(json, box.MinAltitude());
+    json.EndObject();
+}
+
+void Waypoint(JsonWriter_t& json, const trove::WaypointId_t& id, const trove::Waypoint_t& w) {
+    json.BeginObject(Layout::inline_);
+    json.Key("name");
+    json.String(id.name.text);
+    json.Key("id_class");
+    json.Int(id.id_class);
+    json.Key("id_text");
+    json.String(id.id_text);
+    json.Key("id_number_1");
+    json.UInt(id.id_number_1);
+    json.Key("id_number_2");
+    json.UInt(id.id_number_2);
+    json.Key("id_block");
+    json.String(HexBlock(id.id_block));
+    json.Key("id_short");
+    json.UInt(id.id_short);
+    json.Key("id_number_3");
+    json.UInt(id.id_number_3);
+    json.Key("latitude");
+    json.Int(w.position.latitude);
+    json.Key("longitude");
+    json.Int(w.position.longitude);
+    json.Key("altitude");
+    OptionalReal(json, w.position.altitude);
+    json.Key("text_1");
+    json.String(w.text_1);
+    json.Key("real_1");
+    OptionalReal(json, w.real_1);
+    json.Key("enum_a");
+    json.Int(w.enum_a);
+    json.Key("enum_b");
+    json.Int(w.enum_b);
+    json.Key("symbol");
+    json.Int(w.symbol);
+    json.Key("text_2");
+    json.String(w.text_2);
+    json.Key("text_3");
+    json.String(w.text_3);
+    json.Key("text_4");
+    json.String(w.text_4);
+    json.Key("byte_1");
+    json.UInt(w.byte_1);
+    json.Key("real_2");
+    OptionalReal(json, w.real_2);
+    json.Key("text_5");
+    json.String(w.text_5);
+    json.Key("text_6");
+    json.String(w.text_6);
+    json.Key("number_1");
+    json.Real(w.number_1);
+    json.Key("text_7");
+    json.String(w.Text7());
+    json.EndObject();
+}
+
+void RoutePoint(JsonWriter_t& json, const trove::RouteWaypoint_t& point) {
+    const trove::RouteLink_t& link = point.link;
+    json.BeginObject(Layout::inline_);
+    json.Key("waypoint");
+    json.String(point.waypoint.name.text);
+    json.Key("link_text");
+    json.String(link.link_text);
+    json.Key("link_class");
+    json.Int(link.link_class);
+    json.Key("link_number_1");
+    json.UInt(link.link_number_1);
+    json.Key("link_number_2");
+    json.UInt(link.link_number_2);
+    json.Key("link_short");
+    json.UInt(link.link_short);
+    json.Key("link_kind");
+    json.Int(link.link_kind);
+    json.Key("link_points");
+    json.BeginArray();
+    for (const geo::Position_t& p : link.link_points) PositionArray(json, p);
+    json.EndArray();
+    json.Key("link_bounds");
+    Box(json, link.link_bounds);
+    json.EndObject();
+}
+
+void Route(JsonWriter_t& json, const trove::RouteId_t& id, const trove::Route_t& route) {
+    json.BeginObject();
+    json.Key("name");
+    json.String(id.name.text);
+    json.Key("generated_name");
+    json.UInt(id.generated_name);
+    json.Key("bounds");
+    Box(json, route.bounds);
+    json.Key("points");
+    json.BeginArray();
+    for (const trove::RouteWaypoint_t& point : route.route_points) RoutePoint(json, point);
+    json.EndArray();
+    json.EndObject();
+}
+
+// [lat, lon, alt, time, point_real]
+void TrackPoint(JsonWriter_t& json, const trove::TrackPoint_t& p) {
+    json.BeginArray(Layout::inline_);
+    json.Int(p.position.latitude);
+    json.Int(p.position.longitude);
+    OptionalReal(json, p.position.altitude);
+    if (p.time.Has()) {
+        json.Int(*p.time);
+    } else {
+        json.Null();
+    }
+    OptionalReal(json, p.point_real);
+    json.EndArray();
+}
+
+void Track(JsonWriter_t& json, const trove::TrackId_t& id, const trove::Track_t& track) {
+    json.BeginObject();
+    json.Key("name");
+    json.String(id.text);
+    json.Key("track_byte");
+    json.UInt(track.track_byte);
+    json.Key("track_enum");
+    json.Int(track.track_enum);
+    json.Key("point_count");
+    json.Int(track.point_count);
+    json.Key("segment_count");
+    json.UInt(track.segments.size());
+    json.Key("distance");
+    json.Real(track.stats.distance);
+    json.Key("duration");
+    OptionalReal(json, track.stats.duration);
+    json.Key("points");
+    json.BeginArray();
+    bool first_segment = true;
+    for (const trove::TrackSegment_t& segment : track.segments) {
+        auto point = segment.points.begin();
+        // Every later segment opens with a copy of the previous one's last point.
+        if (!first_segment && point != segment.points.end()) ++point;
+        for (; point != segment.points.end(); ++point) TrackPoint(json, *point);
+        first_segment = false;
+    }
+    json.EndArray();
+    json.EndObject();
+}
+
+void Map(JsonWriter_t& json, const trove::Map_t& map) {
+    json.BeginObject(Layout::inline_);
+    json.Key("map_number");
+    json.UInt(map.map_number);
+    json.Key("name");
+    json.String(map.name);
+    json.Key("map_value");
+    json.UInt(map.map_value);
+    json.Key("map_text_1");
+    json.String(map.map_text_1);
+    json.Key("map_text_2");
+    json.String(map.map_text_2);
+    json.Key("map_items");
+    json.BeginArray();
+    for (std::uint32_t item : map.map_items) json.UInt(item);
+    json.EndArray();
+    json.EndObject();
+}
+
+void Route0(JsonWriter_t& json, const std::vector<trove::Route0Entry_t>& route0) {
+    if (route0.empty()) {
+        json.Null();
+        return;
+    }
+    const trove::Route0Entry_t& entry = route0.front();
+    json.BeginObject(Layout::inline_);
+    json.Key("name");
+    json.String(entry.route.name.text);
+    json.Key("generated_name");
+    json.UInt(entry.route.generated_name);
+    json.Key("rt0_flag");
+    json.UInt(entry.rt0_flag);
+    json.EndObject();
+}
+
+void Volume(JsonWriter_t& json, const trove::Volume_t& volume) {
+    json.BeginObject(Layout::inline_);
+    json.Key("text");
+    json.String(volume.volume_text);
+    json.Key("flag");
+    json.Int(volume.volume_flag);
+    json.EndObject();
+}
+
+}  // namespace
+
+void WriteDumpJson(std::ostream& out, const trove::Database_t& db, const trove::DocInfo_t& doc,
+                   const trove::LoadResult_t& result) {
+    JsonWriter_t json(out);
+    json.BeginObject();
+    json.Key("format");
+    json.String(result.format == trove::FileFormat_t::Legacy ? "legacy" : "current");
+    json.Key("format_version");
+    json.UInt(doc.format_version);
+    json.Key("data_version");
+    json.UInt(doc.data_version);
+
+    json.Key("waypoints");
+    json.BeginArray();
+    for (const auto& entry : db.waypoints) Waypoint(json, entry.first, entry.second);
+    json.EndArray();
+
+    json.Key("routes");
+    json.BeginArray();
+    for (const auto& entry : db.routes) Route(json, entry.first, entry.second);
+    json.EndArray();
+
+    json.Key("tracks");
+    json.BeginArray();
+    for (const auto& entry : db.tracks) Track(json, entry.first, entry.second);
+    json.EndArray();
+
+    json.Key("maps");
+    json.BeginArray();
+    for (const trove::Map_t& map : db.maps) Map(json, map);
+    json.EndArray();
+
+    json.Key("route0");
+    Route0(json, db.route0);
+    json.Key("volume");
+    Volume(json, db.Volume());
+
+    json.Key("renamed");
+    json.BeginArray();
+    for (const auto& rename : result.renamed) {
+        json.BeginObject(Layout::inline_);
+        json.Key("from");
+        json.String(rename.first.name.text);
+        json.Key("to");
+        json.String(rename.second.name.text);
+        json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+}
+
+}  // namespace tool

@@ -1,0 +1,59 @@
+#pragma once
+// A small streaming JSON writer for the tool's output. Texts are written byte for byte: every
+// byte outside 0x20-0x7E becomes \u00XX, so the output is ASCII and the bytes can be recovered
+// exactly whatever code page they were in.
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tool {
+
+// The JSON string for bytes, quotes included.
+std::string JsonString(const std::string& bytes);
+// The shortest text that reads back as the same double; integral values print as integers
+// (1234). JSON has no NaN or infinity: they become the strings "NaN", "Infinity", "-Infinity".
+std::string JsonReal(double value);
+
+enum class Layout {
+    block,   // one member per line, indented
+    inline_  // everything inside on one line
+};
+
+class JsonWriter_t {
+public:
+    explicit JsonWriter_t(std::ostream& out) : out_(out) {}
+
+    void BeginObject(Layout layout = Layout::block) { Open('{', layout); }
+    void EndObject() { Close('}'); }
+    void BeginArray(Layout layout = Layout::block) { Open('[', layout); }
+    void EndArray() { Close(']'); }
+
+    // The next value is this member of the current object.
+    void Key(const char* key);
+
+    void String(const std::string& bytes) { Scalar(JsonString(bytes)); }
+    void Int(std::int64_t value) { Scalar(std::to_string(value)); }
+    void UInt(std::uint64_t value) { Scalar(std::to_string(value)); }
+    void Real(double value) { Scalar(JsonReal(value)); }
+    void Null() { Scalar("null"); }
+
+private:
+    struct Level_t {
+        bool block;
+        bool empty;
+    };
+
+    void Open(char bracket, Layout layout);
+    void Close(char bracket);
+    void Scalar(const std::string& text);
+    // Comma and line break before a member or element (nothing after a key).
+    void BeforeValue();
+    void NewLine();
+
+    std::ostream& out_;
+    std::vector<Level_t> levels_;
+    bool after_key_ = false;
+};
+
+}  // namespace tool
