@@ -4,7 +4,9 @@
 
 namespace win {
 
-std::uint32_t Error_t::LastError() noexcept { return ::GetLastError(); }
+std::uint32_t Error_t::LastError() noexcept {
+    return ::GetLastError();
+}
 
 std::string Error_t::Text(std::uint32_t code) {
     char message[256] = {};

@@ -20,7 +20,8 @@ void File_t::Open(const std::string& path, DWORD desired_access, DWORD creation_
                                   flags_and_attributes, template_file);
     if (handle == INVALID_HANDLE_VALUE) throw FileError_t(TROVIX_SOURCE, __LINE__);
     if (IsOpen()) {
-        // Replacing an open file must not leak its handle.
+        // The file open before goes to a temporary owner that closes it (flushing what was written)
+        // at the end of this block, so that its handle cannot leak.
         File_t previous;
         previous.handle_ = handle_;
         previous.desired_access_ = desired_access_;

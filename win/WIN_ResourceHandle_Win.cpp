@@ -21,11 +21,16 @@ std::string ModuleFileName(HMODULE module) {
 }  // namespace
 
 std::string LanguageModulePathBeside(const std::string& module_path) {
-    std::string::size_type end = module_path.find_last_of("\\/");
-    if (end == std::string::npos)
-        end = module_path.size() >= 2 && module_path[1] == ':' ? 1 : std::string::npos;
-    std::string directory = end == std::string::npos ? std::string() : module_path.substr(0, end + 1);
-    return directory + "Trovix_LANG.dll";
+    // Keep the drive and the directory, drop the file name.
+    std::string::size_type name = module_path.find_last_of("\\/");
+    if (name != std::string::npos) {
+        name += 1;
+    } else if (module_path.size() >= 2 && module_path[1] == ':') {
+        name = 2;
+    } else {
+        name = 0;
+    }
+    return module_path.substr(0, name) + "Trovix_LANG.dll";
 }
 
 std::string FindLanguageModulePath() {
