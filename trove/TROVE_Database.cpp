@@ -61,6 +61,10 @@ bool Database_t::RouteNamesWaypoint(const WaypointId_t& id) const {
 
 std::size_t Database_t::EraseWaypoint(const WaypointId_t& id) {
     if (RouteNamesWaypoint(id)) return 0;
+    return EraseUnnamedWaypoint(id);
+}
+
+std::size_t Database_t::EraseUnnamedWaypoint(const WaypointId_t& id) {
     auto entry = waypoints.find(id);
     if (entry == waypoints.end()) return 0;
     MarkChanged(kWaypointKind);
@@ -102,15 +106,23 @@ RouteTable_t::iterator Database_t::InsertRoute(const RouteId_t& given_id, Route_
 std::size_t Database_t::EraseRoute(const RouteId_t& id) {
     auto entry = routes.find(id);
     if (entry == routes.end()) return 0;
-    std::vector<WaypointId_t> named;
-    for (const RouteWaypoint_t& point : entry->second.route_points) named.push_back(point.waypoint);
+    std::vector<WaypointId_t> own;  // in route order: the order they are erased in
+    for (const RouteWaypoint_t& point : entry->second.route_points) {
+        if (point.waypoint.id_class != 0) own.push_back(point.waypoint);
+    }
     MarkChanged(kRouteKind);
     if (jnl::Journal_t* journal = Journal()) journal->Append(RteErase_t(this, entry->first, entry->second));
     auto node = routes.extract(entry);
     DropDanglingRoute0();
     broadcaster.NotifyRouteErased(id);
-    for (const WaypointId_t& waypoint : named) {
-        if (waypoint.id_class != 0) EraseWaypoint(waypoint);
+    if (own.empty()) return 1;
+    // One pass over the other routes for all of them, rather than one per waypoint.
+    std::set<WaypointId_t> unnamed(own.begin(), own.end());
+    for (const auto& other : routes) {
+        for (const RouteWaypoint_t& point : other.second.route_points) unnamed.erase(point.waypoint);
+    }
+    for (const WaypointId_t& waypoint : own) {
+        if (unnamed.count(waypoint) != 0) EraseUnnamedWaypoint(waypoint);
     }
     return 1;
 }

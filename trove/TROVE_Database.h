@@ -114,6 +114,7 @@ public:
 
 private:
     bool RouteNamesWaypoint(const WaypointId_t& id) const;
+    std::size_t EraseUnnamedWaypoint(const WaypointId_t& id);
     void DropDanglingRoute0();
     void RefreshVolume();
 

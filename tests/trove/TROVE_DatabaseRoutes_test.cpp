@@ -101,6 +101,15 @@ TEST_F(DatabaseRoutes, EraseTakesItsOwnClassedWaypointsAlong) {
     EXPECT_EQ(db.EraseRoute(RteId("Two")), 0u);
 }
 
+TEST_F(DatabaseRoutes, WaypointVisitedTwiceIsErasedOnce) {
+    db.InsertRoute(RteId("Loop"), Rte({WptId("A"), WptId("x1", 4), WptId("B"), WptId("X1", 4)}));
+    db.EndChanges();
+    log.clear();
+    db.EraseRoute(RteId("Loop"));
+    EXPECT_FALSE(db.waypoints.Holds(WptId("x1")));
+    EXPECT_EQ(log, (std::vector<std::string>{"begin", "rte- Loop", "wpt- x1"}));
+}
+
 TEST_F(DatabaseRoutes, GeneratedNameIsReplacedByTheDefaultName) {
     auto entry = db.InsertRoute(RteId("anything", 1), Rte({WptId("A"), WptId("C")}));
     EXPECT_EQ(entry->first.name.text, "A to C");
