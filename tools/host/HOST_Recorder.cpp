@@ -43,7 +43,7 @@ void Recorder_t::Note(const std::string& line) const {
         std::fflush(echo_);
     }
     if (!echo_path_.empty()) {
-        if (std::FILE* file = std::fopen(echo_path_.c_str(), "a")) {
+        if (std::FILE* file = std::fopen(echo_path_.c_str(), "ab")) {
             std::fprintf(file, "%s\n", line.c_str());
             std::fclose(file);
         }
