@@ -1,6 +1,5 @@
 #include "addin/ADDIN_OrvenAddin.h"
 
-#include <exception>
 #include <new>
 
 #include "addin/ADDIN_Bstr.h"

@@ -131,6 +131,17 @@ TEST_F(Registration, UnregisteringRemovesAllButTheClsidRoot) {
     EXPECT_TRUE(HostEntries().empty());
 }
 
+TEST_F(Registration, UnregisteringKeepsAProgIdThatHoldsForeignKeys) {
+    ASSERT_EQ(Regsvr32(dll), 0u);
+    HKEY foreign = nullptr;
+    ASSERT_EQ(::RegCreateKeyA(HKEY_CLASSES_ROOT, "Trovix.OrvenAddin\\Shell", &foreign), ERROR_SUCCESS);
+    ::RegCloseKey(foreign);
+    ASSERT_EQ(Regsvr32(dll, true), 0u);
+    EXPECT_EQ(SubKeys(HKEY_CLASSES_ROOT, "Trovix.OrvenAddin"), std::vector<std::string>{"Shell"});
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "Trovix.OrvenAddin.1"));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "CLSID\\" + kClsid));
+}
+
 TEST_F(Registration, WithoutHostBothDirectionsSucceed) {
     ASSERT_EQ(Regsvr32(addin_test::ManagerDll(), true), 0u);
     ASSERT_EQ(Regsvr32(dll), 0u);
