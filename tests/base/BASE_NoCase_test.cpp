@@ -39,6 +39,23 @@ TEST_F(NoCase, AsciiIgnoresCaseAndShorterComesFirst) {
     EXPECT_TRUE(Less("Home 1", "home 2"));
 }
 
+TEST_F(NoCase, LongNamesCompareAsShortOnesWhereverTheyDiffer) {
+    Use(1252);
+    // Differences and case changes before, across and after the first eight bytes.
+    EXPECT_TRUE(Same("Waterfall 100000", "WATERFALL 100000"));
+    EXPECT_TRUE(Less("Waterfall 100000", "waterfall 100001"));
+    EXPECT_TRUE(Less("Waterfall 10000", "waterfall 100000"));
+    EXPECT_TRUE(Less("WaterfalZ", "WATERFAL_"));
+    EXPECT_TRUE(Less("aaaaaaaaB", "AAAAAAAAc"));
+    EXPECT_FALSE(Less("aaaaaaaaaaaaaaaaaaaaC", "AAAAAAAAAAAAAAAAAAAAb"));
+    // A high byte or a zero byte late in a long name still takes the character-wise rule.
+    EXPECT_TRUE(Less("aaaaaaaaaaaa\xE9", "aaaaaaaaaaaaa"));
+    EXPECT_TRUE(Less(std::string("aaaaaaaaaaaa\0", 13), "aaaaaaaaaaaab"));
+    Use(932);
+    EXPECT_RAISES(base::InvalidMBCharacter_t, Less("aaaaaaaaaaaa\x81", "b"), "BASE_MBString", 122);
+    EXPECT_RAISES(base::InvalidMBCharacter_t, Less("b", "aaaaaaaa\x81"), "BASE_MBString", 122);
+}
+
 TEST_F(NoCase, SingleByteHighCharactersFoldAndSortBelowAscii) {
     Use(1252);
     // e acute and E acute fold together in 1252.
