@@ -30,6 +30,12 @@ public:
 
     std::basic_string<C, Tr> Bytes() const { return std::basic_string<C, Tr>(data_.begin(), data_.end()); }
     std::size_t Size() const noexcept { return data_.size(); }
+    // Forgets the content and both positions, as if newly constructed (the memory is kept).
+    void Clear() noexcept {
+        data_.clear();
+        write_index_ = 0;
+        ResetGetArea(0);
+    }
 
     // Copies up to n characters from src at the write position, growing in bounded steps so
     // that a length claimed by a file costs memory only as its bytes actually arrive.

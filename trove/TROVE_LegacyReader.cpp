@@ -1,0 +1,90 @@
+#include "trove/TROVE_LegacyReader.h"
+
+#include <string>
+#include <utility>
+
+#include "trove/TROVE_Exception.h"
+#include "trove/TROVE_RouteRead.h"
+#include "trove/TROVE_TrackRead.h"
+#include "trove/TROVE_WaypointRead.h"
+#include "trove/bin/BIN_Record.h"
+#include "trove/jnl/JNL_Journal.h"
+
+namespace trove {
+
+namespace {
+
+// Reads one record into db; true when its letter is known.
+bool ReadLegacyRecord(Database_t& db, bin::oldrecord_t& rec, std::uint16_t data_version) {
+    switch (rec.type) {
+        case 'W': {
+            WaypointId_t key;
+            Waypoint_t body;
+            key.Read(rec, data_version);
+            ReadWaypointBody(rec, body, data_version);
+            if (rec.fail()) throw BadStream_t("TROVE_Database", 468);
+            db.InsertWaypoint(key, std::move(body));
+            return true;
+        }
+        case 'R': {
+            // Not tested: a damaged route fails the route checks of the insertion.
+            RouteId_t key;
+            Route_t route;
+            key.Read(rec);
+            ReadRouteBody(rec, route, data_version);
+            db.InsertRoute(key, std::move(route));
+            return true;
+        }
+        case 'T': {
+            // Not tested: a damaged track is filed with a default body.
+            TrackId_t key;
+            Track_t track;
+            key.Read(rec);
+            ReadTrackBody(rec, track);
+            db.InsertTrack(key, std::move(track));
+            return true;
+        }
+        case 'L': {
+            Map_t map;
+            map.Read(rec);
+            if (rec.fail()) throw BadStream_t("TROVE_Database", 522);
+            db.InsertMap(map);
+            return true;
+        }
+        case '0': {
+            Route0Entry_t entry;
+            entry.route.Read(rec);
+            rec.ReadByte(entry.rt0_flag);
+            if (rec.fail()) throw BadStream_t("TROVE_Database", 507);
+            db.SetRoute0(entry);
+            return true;
+        }
+        case 'V': {
+            Volume_t volume;
+            std::uint8_t flag = 1;
+            rec.ReadText(volume.volume_text).ReadByte(flag);
+            if (rec.fail()) throw BadStream_t("TROVE_Database", 537);
+            volume.volume_flag = flag;
+            db.SetVolume(volume);
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+void ReadLegacyRecords(Database_t& db, bin::istream& file, std::uint16_t data_version) {
+    bool seen = false;
+    for (;;) {
+        bin::oldrecord_t rec(0);
+        bin::ExtractRecord(file, rec);
+        if (file.fail()) break;
+        if (ReadLegacyRecord(db, rec, data_version)) seen = true;
+    }
+    if (file.bad() || !seen) throw BadStream_t("TROVE_Database", 550);
+    if (jnl::Journal_t* journal = db.Journal()) journal->Clear();
+}
+
+}  // namespace trove

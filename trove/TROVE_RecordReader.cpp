@@ -1,0 +1,257 @@
+#include "trove/TROVE_RecordReader.h"
+
+#include <iterator>
+#include <tuple>
+
+#include "base/BASE_Exception.h"
+#include "base/BASE_MBString.h"
+#include "trove/TROVE_ChangeKind.h"
+#include "trove/TROVE_Exception.h"
+#include "trove/TROVE_RouteRead.h"
+#include "trove/TROVE_TrackRead.h"
+#include "trove/TROVE_WaypointRead.h"
+
+namespace trove {
+
+namespace {
+
+// A default record in a node of its own, to be read into and then handed to a table:
+// filing a record this way never copies it.
+template <class Table>
+typename Table::node_type NewNode() {
+    Table scratch;
+    scratch.emplace(std::piecewise_construct, std::tuple<>(), std::tuple<>());
+    return scratch.extract(scratch.begin());
+}
+
+}  // namespace
+
+RenameList_t ReadRecords(Database_t& db, bin::istream& file, std::uint16_t data_version) {
+    return RecordReader_t(db, data_version).Run(file);
+}
+
+RecordReader_t::RecordReader_t(Database_t& db, std::uint16_t data_version)
+    : db_(db), data_version_(data_version) {}
+
+RenameList_t RecordReader_t::Run(bin::istream& file) {
+    // One record object serves the whole file: emptied before every extraction, it holds that
+    // record's payload alone, as a new one would, without a new stream's set-up per record.
+    bin::record_t rec(0);
+    for (;;) {
+        rec.rdbuf()->Clear();
+        rec.clear();
+        rec.type = 0;
+        bin::ExtractRecord(file, rec);
+        // A record cut short by the end of the file is never looked at.
+        if (file.fail()) break;
+        Dispatch(rec);
+    }
+    EndOfFile(file);
+    return RenameList_t(renamed_.begin(), renamed_.end());
+}
+
+void RecordReader_t::Dispatch(bin::record_t& rec) {
+    switch (rec.type) {
+        case 'W':
+            ReadWaypoint(rec);
+            break;
+        case 'R':
+            ReadRoute(rec);
+            break;
+        case 'T':
+            ReadTrack(rec);
+            break;
+        case 'L':
+            ReadMap(rec);
+            break;
+        case '0':
+            ReadRoute0(rec);
+            break;
+        case 'V':
+            ReadVolume(rec);
+            break;
+        default:  // unknown letters, D and A included, are skipped whole
+            break;
+    }
+}
+
+// --- waypoints
+
+void RecordReader_t::ReadWaypoint(bin::record_t& rec) {
+    WaypointTable_t::node_type node = NewNode<WaypointTable_t>();
+    node.key().Read(rec, data_version_);
+    ReadWaypointBody(rec, node.mapped(), data_version_);
+    if (rec.fail()) throw BadStream_t("TROVE_Database", 124);
+    seen_ = true;
+    MergeWaypoint(std::move(node));
+}
+
+void RecordReader_t::MergeWaypoint(WaypointTable_t::node_type node) {
+    if (!IsValidMultibyte(node.key().name.text)) {
+        AddPending(std::move(node));
+        return;
+    }
+    // Lookup and insertion in one walk down the table: a name not yet there is filed at once,
+    // and a refusal hands the node back with the waypoint that holds the name.
+    // Files written from a table list their waypoints in its order, so the end is tried first.
+    WaypointTable_t& table = db_.waypoints;
+    if (!table.empty() && std::prev(table.end())->first < node.key()) {
+        table.insert(table.end(), std::move(node));
+        if (!node.empty()) throw BadStream_t("TROVE_Database", 362);
+        db_.changed.set(kWaypointKind);
+        return;
+    }
+    auto inserted = table.insert(std::move(node));
+    if (inserted.inserted) {
+        db_.changed.set(kWaypointKind);
+        return;
+    }
+    node = std::move(inserted.node);
+    const WaypointId_t& key = node.key();
+    const WaypointId_t& existing = inserted.position->first;
+    if (existing < key || key < existing) throw base::Assert_t("TROVE_Database", 325);
+    const WaypointFullLess_t full_less;
+    if (!full_less(existing, key) && !full_less(key, existing)) throw BadStream_t("TROVE_Database", 331);
+    AddPending(std::move(node));
+}
+
+void RecordReader_t::AddPending(WaypointTable_t::node_type node) {
+    if (pending_waypoints_.find(node.key()) != pending_waypoints_.end()) {
+        throw BadStream_t("TROVE_Database", 342);
+    }
+    pending_waypoints_.emplace(node.key(), std::move(node.mapped()));
+}
+
+void RecordReader_t::ResolvePending() {
+    // Once per load: the rename list a route was matched against must not change any more.
+    if (!renamed_.empty()) throw base::Assert_t("TROVE_Database", 1126);
+    while (!pending_waypoints_.empty()) {
+        auto entry = pending_waypoints_.begin();
+        WaypointId_t renamed = entry->first;
+        if (!IsValidMultibyte(renamed.name.text)) renamed.name.text = base::ValidPrefix(renamed.name.text);
+        db_.MakeUniqueWaypointName(renamed);
+        db_.changed.set(kWaypointKind);
+        if (!db_.waypoints.emplace(renamed, std::move(entry->second)).second) {
+            throw BadStream_t("TROVE_Database", 1149);
+        }
+        renamed_.emplace(entry->first, renamed);
+        pending_waypoints_.erase(entry);
+    }
+}
+
+// --- routes
+
+void RecordReader_t::ReadRoute(bin::record_t& rec) {
+    // A damaged record keeps the default, empty route and fails the route checks below.
+    RouteTable_t::node_type node = NewNode<RouteTable_t>();
+    node.key().Read(rec);
+    ReadRouteBody(rec, node.mapped(), data_version_);
+    seen_ = true;
+    if (!IsValidMultibyte(node.key().name.text)) {
+        pending_routes_.push_back(std::move(node));
+        return;
+    }
+    InsertRoute(std::move(node));
+}
+
+void RecordReader_t::InsertRoute(RouteTable_t::node_type node) {
+    if (!pending_waypoints_.empty()) ResolvePending();
+    if (!renamed_.empty()) {
+        for (RouteWaypoint_t& point : node.mapped().route_points) {
+            const auto renamed = renamed_.find(point.waypoint);
+            if (renamed != renamed_.end()) point.waypoint = renamed->second;
+        }
+    }
+    try {
+        db_.ValidateRoute(node.key(), node.mapped());
+    } catch (const KeyExists_t&) {
+        throw BadStream_t("TROVE_Database", 1094);
+    } catch (const InvalidRoute_t&) {
+        throw BadStream_t("TROVE_Database", 1098);
+    } catch (const KeyNotFound_t&) {
+        throw BadStream_t("TROVE_Database", 1102);
+    }
+    db_.changed.set(kRouteKind);
+    if (!db_.routes.insert(std::move(node)).inserted) throw BadStream_t("TROVE_Database", 1112);
+}
+
+// --- tracks
+
+void RecordReader_t::ReadTrack(bin::record_t& rec) {
+    // A damaged record still files a track: the name read (or none) with a default body.
+    TrackTable_t::node_type node = NewNode<TrackTable_t>();
+    node.key().Read(rec);
+    ReadTrackBody(rec, node.mapped());
+    seen_ = true;
+    if (!IsValidMultibyte(node.key().text)) {
+        pending_tracks_.push_back(std::move(node));
+        return;
+    }
+    db_.changed.set(kTrackKind);
+    if (!db_.tracks.insert(std::move(node)).inserted) throw BadStream_t("TROVE_Database", 175);
+}
+
+// --- maps, route-0 entry, volume
+
+void RecordReader_t::ReadMap(bin::record_t& rec) {
+    Map_t map;
+    map.Read(rec);
+    if (rec.fail()) throw BadStream_t("TROVE_Database", 210);
+    db_.changed.set(kMapKind);
+    seen_ = true;
+    if (!db_.maps.insert(std::move(map)).second) throw BadStream_t("TROVE_Database", 221);
+}
+
+void RecordReader_t::ReadRoute0(bin::record_t& rec) {
+    Route0Entry_t entry;
+    entry.route.Read(rec);
+    rec.ReadByte(entry.rt0_flag);
+    if (rec.fail()) throw BadStream_t("TROVE_Database", 188);
+    db_.changed.set(kRoute0Kind);
+    seen_ = true;
+    // At most one entry, and only for a route read before it.
+    if (!db_.route0.empty() || !db_.routes.Holds(entry.route)) throw BadStream_t("TROVE_Database", 196);
+    db_.route0.push_back(entry);
+}
+
+void RecordReader_t::ReadVolume(bin::record_t& rec) {
+    std::string text;
+    std::uint8_t flag = 1;
+    rec.ReadText(text).ReadByte(flag);
+    if (rec.fail()) throw BadStream_t("TROVE_Database", 233);
+    seen_ = true;
+    // A later V record overwrites an earlier one; no kind is marked for it.
+    Volume_t& volume = db_.Volume();
+    volume.volume_text = text;
+    volume.volume_flag = flag;
+}
+
+// --- end of file
+
+void RecordReader_t::EndOfFile(bin::istream& file) {
+    for (RouteTable_t::node_type& node : pending_routes_) {
+        RouteId_t& key = node.key();
+        key.name.text = base::ValidPrefix(key.name.text);
+        if (db_.routes.Holds(key)) db_.MakeUniqueRouteName(key);
+        InsertRoute(std::move(node));
+    }
+    pending_routes_.clear();
+
+    for (TrackTable_t::node_type& node : pending_tracks_) {
+        TrackId_t& key = node.key();
+        key.text = base::ValidPrefix(key.text);
+        if (db_.tracks.Holds(key)) db_.MakeUniqueTrackName(key);
+        db_.changed.set(kTrackKind);
+        if (!db_.tracks.insert(std::move(node)).inserted) throw BadStream_t("TROVE_Database", 281);
+    }
+    pending_tracks_.clear();
+
+    if (!pending_waypoints_.empty()) ResolvePending();
+
+    Volume_t& volume = db_.Volume();
+    if (volume.volume_flag != 0) volume.volume_text = VolumeText(db_.maps);
+
+    if (file.bad() || !seen_) throw BadStream_t("TROVE_Database", 297);
+}
+
+}  // namespace trove

@@ -1,0 +1,16 @@
+#pragma once
+// The waypoint body as a W record holds it after the key.
+#include <cstdint>
+
+#include "trove/TROVE_Waypoint.h"
+#include "trove/bin/BIN_IStream.h"
+
+namespace trove {
+
+// Reads every field into a default body; target takes it only when the stream has not failed.
+// enum_a (0 to 2), enum_b (0 to 16) and symbol (0 to 139) out of range fail the stream;
+// number_1 and text_7 exist from data version 102 on. A latitude beyond the poles raises
+// base::OutOfRange_t.
+void ReadWaypointBody(bin::istream& in, Waypoint_t& target, std::uint16_t data_version);
+
+}  // namespace trove
