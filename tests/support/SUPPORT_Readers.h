@@ -12,7 +12,9 @@
 namespace support {
 
 // A database as the import makes it: no name, names of at most 3 characters.
-inline trove::Database_t ImportDatabase() { return trove::Database_t(trove::Name_t(""), 3); }
+inline trove::Database_t ImportDatabase() {
+    return trove::Database_t(trove::Name_t(""), 3);
+}
 
 inline trove::RenameList_t ReadCurrent(const std::string& bytes, trove::Database_t& db) {
     bin::stringstream file(bytes);

@@ -22,7 +22,6 @@ tbk::Waypoint_t Wp(const std::string& name, std::int32_t id_class = 0) {
     return w;
 }
 
-
 trove::LoadResult_t Load(const std::string& bytes, trove::Database_t& db, trove::DocInfo_t& doc) {
     test::TempFile_t file(bytes);
     return trove::LoadFile(file.Path(), db, doc);
