@@ -6,9 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "base/BASE_Exception.h"
-#include "trove/jnl/JNL_Database.h"
-
 namespace {
 
 // An action that writes its undo and its destruction into a shared log.
@@ -66,26 +63,6 @@ TEST(Journal, ClearDeletesNewestFirstTellingTheObserverEachTime) {
     EXPECT_TRUE(journal.Empty());
     journal.Clear();
     EXPECT_EQ(observer.sizes.size(), 3u);
-}
-
-TEST(Journal, AccessOutsideTheActionsRaises) {
-    std::vector<std::string> log;
-    jnl::Journal_t journal;
-    EXPECT_THROW(journal.Last(), base::Assert_t);
-    EXPECT_THROW(journal.At(0), base::OutOfRange_t);
-    journal.Append(LoggedAction_t(log, "a"));
-    EXPECT_NO_THROW(journal.Last());
-    EXPECT_THROW(journal.At(1), base::OutOfRange_t);
-}
-
-TEST(JournalDatabase, StartsWithoutAJournal) {
-    jnl::Database_t db;
-    EXPECT_EQ(db.Journal(), nullptr);
-    jnl::Journal_t journal;
-    db.AttachJournal(&journal);
-    EXPECT_EQ(db.Journal(), &journal);
-    db.AttachJournal(nullptr);
-    EXPECT_EQ(db.Journal(), nullptr);
 }
 
 }  // namespace

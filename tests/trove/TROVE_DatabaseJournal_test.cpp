@@ -107,12 +107,6 @@ TEST_F(DatabaseJournal, EndChangesDoesNotRepeatACompletion) {
     EXPECT_TRUE(db.changed.none());
 }
 
-TEST_F(DatabaseJournal, EndChangesOnAnEmptyJournalAddsNothing) {
-    db.changed.set(trove::kWaypointKind);
-    db.EndChanges();
-    EXPECT_TRUE(journal.Empty());
-}
-
 // The journal observer and the listeners see one ordered stream: mark, journal, change, notify.
 class Interleaver_t : public jnl::JournalObserver_t {
 public:
