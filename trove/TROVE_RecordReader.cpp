@@ -170,6 +170,9 @@ void RecordReader_t::InsertRoute(RouteTable_t::node_type node) {
         throw BadStream_t("TROVE_Database", 1098);
     } catch (const KeyNotFound_t&) {
         throw BadStream_t("TROVE_Database", 1102);
+    } catch (const base::InvalidMBCharacter_t&) {
+        // Only a route point can still carry a broken name here, and no waypoint has one.
+        throw BadStream_t("TROVE_Database", 1102);
     }
     db_.changed.set(kRouteKind);
     if (!db_.routes.insert(std::move(node)).inserted) throw BadStream_t("TROVE_Database", 1112);
@@ -209,8 +212,11 @@ void RecordReader_t::ReadRoute0(bin::record_t& rec) {
     if (rec.fail()) throw BadStream_t("TROVE_Database", 188);
     db_.changed.set(kRoute0Kind);
     seen_ = true;
-    // At most one entry, and only for a route read before it.
-    if (!db_.route0.empty() || !db_.routes.Holds(entry.route)) throw BadStream_t("TROVE_Database", 196);
+    // At most one entry, and only for a route read before it. No route has a broken name, and
+    // looking one up would raise instead of answering.
+    if (!db_.route0.empty() || !IsValidMultibyte(entry.route.name.text) || !db_.routes.Holds(entry.route)) {
+        throw BadStream_t("TROVE_Database", 196);
+    }
     db_.route0.push_back(entry);
 }
 

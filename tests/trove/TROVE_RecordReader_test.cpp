@@ -239,6 +239,17 @@ TEST(RecordReaderMerge, NamesThatAreNotValidMultibyteTextWaitAndLoseTheirBrokenT
     EXPECT_EQ(db.routes.begin()->second.route_points.front().waypoint.name.text, "CD002");
 }
 
+TEST(RecordReaderMerge, BrokenNamesThatNameNothingAreStructureFaults) {
+    support::CodePageScope_t japanese(932);
+    auto db = support::ImportDatabase();
+    const std::string route = File().Waypoint(Wp("A")).Route(Rt("R", {Key("A"), Key("B\x81")})).Bytes();
+    EXPECT_RAISES(trove::BadStream_t, ReadCurrent(route, db), "TROVE_Database", 1102);
+    auto db2 = support::ImportDatabase();
+    const std::string route0 =
+        File().Waypoint(Wp("A")).Route(Rt("R", {Key("A")})).Route0({"R\x81", 0, 0}).Bytes();
+    EXPECT_RAISES(trove::BadStream_t, ReadCurrent(route0, db2), "TROVE_Database", 196);
+}
+
 TEST(RecordReaderRoute0, MustFollowItsRouteAndComeOnce) {
     const auto base = [] { return File().Waypoint(Wp("A")).Route(Rt("R", {Key("A")})); };
     auto db = support::ImportDatabase();
