@@ -24,6 +24,10 @@ public:
     // (base::Assert_t from the owning pointer).
     Track_t(const Track_t& other);
     Track_t& operator=(const Track_t& other);
+    // Moving hands over the points without copying them (tables take tracks by move);
+    // the moved-from track has no filter.
+    Track_t(Track_t&& other) noexcept = default;
+    Track_t& operator=(Track_t&& other) noexcept = default;
     ~Track_t() = default;
 
     // Returns the new point count.

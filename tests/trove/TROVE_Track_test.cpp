@@ -181,6 +181,17 @@ TEST(TrackCopy, DeepSegmentsSharedPicturesClonedFilter) {
     EXPECT_DOUBLE_EQ(assigned.stats.distance, track.stats.distance);
 }
 
+TEST(TrackCopy, MoveHandsOverThePointsWithoutCopying) {
+    trove::Track_t track = TrackOf(Path(150));
+    const trove::TrackPoint_t* first = &track.segments.front().points.front();
+    const double distance = track.stats.distance;
+    trove::Track_t moved(std::move(track));
+    EXPECT_EQ(&moved.segments.front().points.front(), first);
+    EXPECT_EQ(moved.point_count, 150);
+    EXPECT_DOUBLE_EQ(moved.stats.distance, distance);
+    EXPECT_NE(moved.filter.Get(), nullptr);
+}
+
 TEST(TrackCopy, WithoutFilterRaises) {
     trove::Track_t track = TrackOf(Path(3));
     track.filter.Reset();
