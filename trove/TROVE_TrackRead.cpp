@@ -1,6 +1,7 @@
 #include "trove/TROVE_TrackRead.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "base/BASE_Time.h"
 
@@ -9,17 +10,50 @@ namespace trove {
 namespace {
 
 constexpr std::int32_t kMaxTrackEnum = 16;
+// Position 17, optional time 5, optional real 9.
+constexpr std::size_t kTrackPointBytes = 31;
+
+std::int32_t Int32At(const std::uint8_t* p) {
+    return static_cast<std::int32_t>(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 |
+                                     std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24);
+}
+
+base::Optional_t<double> OptionalRealAt(const std::uint8_t* p) {
+    if (p[0] == 0) return base::Optional_t<double>();
+    std::uint64_t bits = 0;
+    for (std::size_t i = 0; i < 8; ++i) bits |= std::uint64_t(p[1 + i]) << (8 * i);
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+// Every time value must be a UTC time, present or not; only negative ones are not.
+void CheckTime(std::int32_t seconds) {
+    if (seconds < 0) (void)base::UtcTime(seconds);
+}
 
 }  // namespace
 
 void ReadTrackPoint(bin::istream& in, TrackPoint_t& target) {
+    // Points are nearly all of a track file: a point wholly at hand is taken in one read.
+    if (in.good() && in.rdbuf()->in_avail() >= static_cast<std::streamsize>(kTrackPointBytes)) {
+        std::uint8_t bytes[kTrackPointBytes];
+        if (!in.ReadRaw(bytes, sizeof bytes)) return;
+        TrackPoint_t point;
+        point.position = geo::Position_t(Int32At(bytes), Int32At(bytes + 4), OptionalRealAt(bytes + 8));
+        const std::int32_t seconds = Int32At(bytes + 18);
+        CheckTime(seconds);
+        if (bytes[17] != 0) point.time = seconds;
+        point.point_real = OptionalRealAt(bytes + 22);
+        target = point;
+        return;
+    }
     TrackPoint_t point;
     std::uint8_t has_time = 0;
     std::int32_t seconds = 0;
     in.ReadPosition(point.position).ReadByte(has_time).Read(seconds);
     if (in.fail()) return;
-    // Every time value must be a UTC time, present or not; only negative ones are not.
-    if (seconds < 0) (void)base::UtcTime(seconds);
+    CheckTime(seconds);
     if (has_time != 0) point.time = seconds;
     in.ReadOptionalReal(point.point_real);
     if (!in.fail()) target = point;

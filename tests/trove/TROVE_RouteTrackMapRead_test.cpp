@@ -178,6 +178,21 @@ TEST(TrackRecord, TimesMustBeUtcTimesEvenWhenAbsent) {
     negative.points[0].time = -5;
     auto db2 = support::ImportDatabase();
     EXPECT_RAISES(base::OutOfRange_t, ReadCurrent(File().Track(negative).Bytes(), db2), "BASE_Time", 167);
+    // The same checks for a last point cut short inside its value: position and time came whole.
+    const std::string cut = tbk::TrackPayload(absent);
+    auto db3 = support::ImportDatabase();
+    EXPECT_RAISES(base::OutOfRange_t,
+                  ReadCurrent(File().Record('T', cut.substr(0, cut.size() - 3)).Bytes(), db3), "BASE_Time",
+                  167);
+    tbk::Track_t polar = Tk("T", 1);
+    polar.points[0].position.latitude = -(1 << 30) - 1;
+    const std::string polar_cut = tbk::TrackPayload(polar);
+    auto db4 = support::ImportDatabase();
+    EXPECT_RAISES(base::OutOfRange_t, ReadCurrent(File().Track(polar).Bytes(), db4), "GEO_Position", 63);
+    auto db5 = support::ImportDatabase();
+    EXPECT_RAISES(base::OutOfRange_t,
+                  ReadCurrent(File().Record('T', polar_cut.substr(0, polar_cut.size() - 10)).Bytes(), db5),
+                  "GEO_Position", 63);
 }
 
 TEST(TrackRecord, DamagedTracksAreFiledEmptyAndNamesMustDiffer) {
