@@ -1,0 +1,220 @@
+// Loading generated data files into the database, the way the import loads them:
+//   Waypoints: 200,000 waypoints with typical names and texts (target >= 1,000,000 per second)
+//   Tracks:    20 tracks of 100,000 points (target >= 5,000,000 points per second,
+//              peak memory <= 3 x file size)
+// Beside each, the floor: reading the same file's bytes into memory.
+// Memory is measured in a forked child that does one load, two ways, reported as counters of
+// the Load benchmarks (MiB, and over the file size):
+//   peak_heap   the highest number of heap bytes live during the load, counted by this
+//               program's replacement of operator new/delete (malloc_usable_size of every block);
+//   child_rss   the child's maximum resident set (wait4) less that of a child that does nothing.
+// The files are generated once per run into a temporary folder and removed at exit.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <optional>
+#include <string>
+
+#include "tests/support/builder/TBK_BigFile.h"
+#include "trove/TROVE_Database.h"
+#include "trove/TROVE_Load.h"
+
+namespace {
+
+// Heap counting, switched on only inside the measuring child, so that the timed loads pay for
+// one untaken branch per allocation.
+bool g_counting = false;
+std::int64_t g_live = 0;
+std::int64_t g_peak = 0;
+
+void* Allocate(std::size_t size) {
+    void* p = std::malloc(size ? size : 1);
+    if (!p) throw std::bad_alloc();
+    if (g_counting) {
+        g_live += static_cast<std::int64_t>(malloc_usable_size(p));
+        if (g_live > g_peak) g_peak = g_live;
+    }
+    return p;
+}
+
+void Release(void* p) noexcept {
+    if (!p) return;
+    if (g_counting) g_live -= static_cast<std::int64_t>(malloc_usable_size(p));
+    std::free(p);
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    return Allocate(size);
+}
+void* operator new[](std::size_t size) {
+    return Allocate(size);
+}
+void operator delete(void* p) noexcept {
+    Release(p);
+}
+void operator delete[](void* p) noexcept {
+    Release(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    Release(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    Release(p);
+}
+
+namespace {
+
+struct BigFile_t {
+    std::string path;
+    std::uint64_t size = 0;
+    std::uint64_t items = 0;
+};
+
+class Files_t {
+public:
+    Files_t()
+        : folder_(std::filesystem::temp_directory_path() / ("trovix-bench-" + std::to_string(getpid()))) {
+        std::filesystem::create_directories(folder_);
+        tbk::BigFileSpec_t waypoints;
+        waypoints.waypoints = 200000;
+        waypoint_file.path = (folder_ / "waypoints.tbk").string();
+        waypoint_file.size = tbk::WriteBigFile(waypoint_file.path, waypoints);
+        waypoint_file.items = waypoints.waypoints;
+        tbk::BigFileSpec_t tracks;
+        tracks.tracks = 20;
+        tracks.track_points = 100000;
+        track_file.path = (folder_ / "tracks.tbk").string();
+        track_file.size = tbk::WriteBigFile(track_file.path, tracks);
+        track_file.items = std::uint64_t(tracks.tracks) * tracks.track_points;
+    }
+    ~Files_t() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    BigFile_t waypoint_file;
+    BigFile_t track_file;
+
+private:
+    std::filesystem::path folder_;
+};
+
+const Files_t& Files() {
+    static const Files_t files;
+    return files;
+}
+
+bool LoadOnce(const std::string& path) {
+    trove::Database_t db{trove::Name_t(), 3};
+    return trove::LoadFile(path, db).outcome == trove::LoadOutcome_t::Loaded;
+}
+
+// A child process that loads path (or does nothing when path is null): its maximum resident
+// set in KiB (wait4) and its peak of live heap bytes (sent back through a pipe). -1 on failure.
+long ChildMaxRss(const std::string* path, std::int64_t& peak_heap) {
+    malloc_trim(0);  // freed heap left resident would hide the child's growth
+    int ends[2];
+    if (pipe(ends) != 0) return -1;
+    const pid_t child = fork();
+    if (child == 0) {
+        close(ends[0]);
+        bool ok = true;
+        if (path) {
+            g_counting = true;
+            ok = LoadOnce(*path);
+            g_counting = false;
+        }
+        ok = write(ends[1], &g_peak, sizeof g_peak) == sizeof g_peak && ok;
+        _exit(ok ? 0 : 1);
+    }
+    close(ends[1]);
+    if (read(ends[0], &peak_heap, sizeof peak_heap) != sizeof peak_heap) peak_heap = -1;
+    close(ends[0]);
+    int status = 0;
+    struct rusage usage {};
+    if (child < 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0) {
+        return -1;
+    }
+    return usage.ru_maxrss;
+}
+
+void Load(benchmark::State& state, const BigFile_t& file) {
+    std::optional<trove::Database_t> db;
+    for (auto _ : state) {
+        state.PauseTiming();
+        db.reset();  // the previous database's destruction is not part of a load
+        db.emplace(trove::Name_t(), 3);
+        state.ResumeTiming();
+        if (trove::LoadFile(file.path, *db).outcome != trove::LoadOutcome_t::Loaded) {
+            state.SkipWithError("load failed");
+            return;
+        }
+    }
+    db.reset();
+
+    std::int64_t idle_heap = 0, peak_heap = 0;
+    const long idle_rss = ChildMaxRss(nullptr, idle_heap);
+    const long load_rss = ChildMaxRss(&file.path, peak_heap);
+    if (idle_rss < 0 || load_rss < 0 || peak_heap < 0) {
+        state.SkipWithError("memory measurement failed");
+        return;
+    }
+    const double rss = double(load_rss - idle_rss) * 1024;
+    constexpr double kMiB = 1 << 20;
+    state.counters["file_MB"] = double(file.size) / kMiB;
+    state.counters["peak_heap_MB"] = double(peak_heap) / kMiB;
+    state.counters["peak_heap_x_file"] = double(peak_heap) / double(file.size);
+    state.counters["child_rss_MB"] = rss / kMiB;
+    state.counters["child_rss_x_file"] = rss / double(file.size);
+    state.SetItemsProcessed(std::int64_t(state.iterations() * file.items));
+    state.SetBytesProcessed(std::int64_t(state.iterations() * file.size));
+}
+
+// The floor: the file's bytes into memory, nothing else.
+void ReadBytes(benchmark::State& state, const BigFile_t& file) {
+    for (auto _ : state) {
+        std::ifstream in(file.path, std::ios::binary);
+        std::string bytes(file.size, '\0');
+        in.read(&bytes[0], std::streamsize(bytes.size()));
+        if (std::uint64_t(in.gcount()) != file.size) {
+            state.SkipWithError("short read");
+            return;
+        }
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetItemsProcessed(std::int64_t(state.iterations() * file.items));
+    state.SetBytesProcessed(std::int64_t(state.iterations() * file.size));
+}
+
+void BM_LoadWaypoints(benchmark::State& state) {
+    Load(state, Files().waypoint_file);
+}
+void BM_ReadBytesWaypoints(benchmark::State& state) {
+    ReadBytes(state, Files().waypoint_file);
+}
+void BM_LoadTracks(benchmark::State& state) {
+    Load(state, Files().track_file);
+}
+void BM_ReadBytesTracks(benchmark::State& state) {
+    ReadBytes(state, Files().track_file);
+}
+
+BENCHMARK(BM_LoadWaypoints)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadBytesWaypoints)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LoadTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadBytesTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
