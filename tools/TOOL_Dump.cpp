@@ -1,6 +1,7 @@
 #include "tools/TOOL_Dump.h"
 
 #include <exception>
+#include <filesystem>
 #include <sstream>
 
 #include "tools/TOOL_DumpJson.h"
@@ -20,6 +21,13 @@ constexpr std::uint32_t kImportMaxNameLength = 3;
 
 int Dump(const std::string& path, std::ostream& out, std::ostream& err) {
     const std::string prefix = "trovix: " + path + ": ";
+    // Linux opens a folder as a file that fails on the first read; Windows refuses to open it.
+    // Both say the same here: it cannot be opened.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        err << prefix << "cannot be opened\n";
+        return kExitNotOpened;
+    }
     try {
         trove::Database_t db{trove::Name_t(), kImportMaxNameLength};
         trove::DocInfo_t& doc = trove::TheDocInfo();

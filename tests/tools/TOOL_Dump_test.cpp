@@ -298,6 +298,12 @@ TEST(DumpFailure, MissingFileExitsOne) {
     EXPECT_EQ(run.err, "trovix: no_such_file.tbk: cannot be opened\n");
 }
 
+TEST(DumpFailure, FolderExitsOne) {
+    const Run_t run = DumpPath(".");
+    EXPECT_EQ(run.code, tool::kExitNotOpened);
+    EXPECT_EQ(run.err, "trovix: .: cannot be opened\n");
+}
+
 TEST(DumpFailure, NewerVersionsAreRefused) {
     ExpectRefused(DumpBytes(tbk::FileBuilder_t(106).Header().Bytes()), "data version 106");
     tbk::HeaderValues_t newer_format;
