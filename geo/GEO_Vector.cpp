@@ -13,15 +13,7 @@ constexpr double kCorrectionThreshold = 0.00290435536;
 constexpr double kSameSpot = 1.5678559428873979e-10;
 constexpr double kDegreesPerRadian = 57.29577951308239;
 
-struct Unit_t {
-    double x, y, z;
-};
-
-Unit_t UnitVector(const Position_t& p) {
-    const double phi = p.latitude / kSemicirclesPerRadian;
-    const double lambda = p.longitude / kSemicirclesPerRadian;
-    return {std::cos(phi) * std::cos(lambda), std::cos(phi) * std::sin(lambda), std::sin(phi)};
-}
+using Unit_t = UnitVector_t;
 
 double Dot(const Unit_t& a, const Unit_t& b) {
     return a.x * b.x + a.y * b.y + a.z * b.z;
@@ -71,18 +63,26 @@ double BearingOf(const Unit_t& a, const Unit_t& b, double cross) {
 
 }  // namespace
 
+UnitVector_t ToUnitVector(const Position_t& p) {
+    const double phi = p.latitude / kSemicirclesPerRadian;
+    const double lambda = p.longitude / kSemicirclesPerRadian;
+    return {std::cos(phi) * std::cos(lambda), std::cos(phi) * std::sin(lambda), std::sin(phi)};
+}
+
 Vector_t::Vector_t(const Position_t& from, const Position_t& to) : from_(from) {
-    const Unit_t a = UnitVector(from);
-    const Unit_t b = UnitVector(to);
+    const Unit_t a = ToUnitVector(from);
+    const Unit_t b = ToUnitVector(to);
     const double cross = CrossLength(a, b);
     distance_ = DistanceOf(a, b, cross);
     bearing_ = BearingOf(a, b, cross);
 }
 
 double Distance(const Position_t& from, const Position_t& to) {
-    const Unit_t a = UnitVector(from);
-    const Unit_t b = UnitVector(to);
-    return DistanceOf(a, b, CrossLength(a, b));
+    return Distance(ToUnitVector(from), ToUnitVector(to));
+}
+
+double Distance(const UnitVector_t& from, const UnitVector_t& to) {
+    return DistanceOf(from, to, CrossLength(from, to));
 }
 
 }  // namespace geo

@@ -27,4 +27,13 @@ private:
 // The distance alone, for callers that need no bearing.
 double Distance(const Position_t& from, const Position_t& to);
 
+// A position as a unit vector from the earth's centre. Paths that measure leg after leg
+// keep the vector of their last point instead of converting it again (the trigonometry
+// dominates the cost of a leg); the distance is the same either way.
+struct UnitVector_t {
+    double x, y, z;
+};
+UnitVector_t ToUnitVector(const Position_t& p);
+double Distance(const UnitVector_t& from, const UnitVector_t& to);
+
 }  // namespace geo

@@ -39,9 +39,8 @@ std::int32_t Track_t::AppendPoint(const TrackPoint_t& point) {
         TrackSegment_t& last = segments.back();
         if (last.points.size() >= kTrackSegmentPoints) {
             // A full segment keeps its share of the totals; the new one starts at its last point.
-            TrackSegment_t next;
-            next.Append(last.points.back());
-            segments.push_back(next);
+            const TrackPoint_t boundary = last.points.back();
+            segments.emplace_back().Append(boundary);
         } else {
             // The growing segment's share is taken out and put back in below.
             stats.distance -= last.stats.distance;

@@ -3,9 +3,23 @@
 namespace trove {
 
 void TrackSegment_t::Append(const TrackPoint_t& p) {
-    stats.Combine(TrackStats_t::Leg(points.empty() ? p : points.back(), p));
+    const geo::UnitVector_t unit = geo::ToUnitVector(p.position);
+    double distance = 0.0;
+    if (points.empty()) {
+        points.reserve(kTrackSegmentPoints);
+        distance = geo::Distance(unit, unit);
+        stats.Combine(TrackStats_t::Leg(p, p, distance));
+    } else {
+        const TrackPoint_t& last = points.back();
+        const bool cached = last.position.latitude == last_latitude_ && last.position.longitude == last_longitude_;
+        distance = geo::Distance(cached ? last_unit_ : geo::ToUnitVector(last.position), unit);
+        stats.Combine(TrackStats_t::Leg(last, p, distance));
+    }
     picture.reset();
     points.push_back(p);
+    last_unit_ = unit;
+    last_latitude_ = p.position.latitude;
+    last_longitude_ = p.position.longitude;
 }
 
 }  // namespace trove

@@ -2,7 +2,9 @@
 // Up to 100 consecutive points of a track with their statistics.
 #include <cstddef>
 #include <cstdint>
-#include <list>
+#include <vector>
+
+#include "geo/GEO_Vector.h"
 
 #include "gdi/GDI_MetaFile.h"
 #include "trove/TROVE_TrackPoint.h"
@@ -17,11 +19,18 @@ struct TrackSegment_t {
     // picture.
     void Append(const TrackPoint_t& p);
 
-    std::list<TrackPoint_t> points;
+    std::vector<TrackPoint_t> points;  // room for a full segment is taken at the first point
     TrackStats_t stats;
     gdi::MetaFilePtr_t picture;  // cached drawing, shared between copies
     std::uint32_t segment_value_1 = 0;
     std::uint32_t segment_value_2 = 0;
+
+private:
+    // The last point's unit vector and the coordinates it was made from, so the next leg
+    // converts only its new point; a last point changed in place is converted afresh.
+    geo::UnitVector_t last_unit_{};
+    std::int32_t last_latitude_ = 0;
+    std::int32_t last_longitude_ = 0;
 };
 
 }  // namespace trove

@@ -8,9 +8,13 @@
 namespace trove {
 
 TrackStats_t TrackStats_t::Leg(const TrackPoint_t& a, const TrackPoint_t& b) {
+    return Leg(a, b, geo::Distance(a.position, b.position));
+}
+
+TrackStats_t TrackStats_t::Leg(const TrackPoint_t& a, const TrackPoint_t& b, double distance) {
     TrackStats_t leg;
     leg.box = geo::Box_t(a.position, b.position);
-    leg.distance = geo::Distance(a.position, b.position);
+    leg.distance = distance;
     leg.count = 1;
     if (a.time.Has() && b.time.Has()) {
         leg.duration = static_cast<double>(std::llabs(static_cast<long long>(*b.time) - *a.time));

@@ -181,6 +181,18 @@ TEST(TrackCopy, DeepSegmentsSharedPicturesClonedFilter) {
     EXPECT_DOUBLE_EQ(assigned.stats.distance, track.stats.distance);
 }
 
+TEST(TrackStats, LastPointChangedInPlaceIsMeasuredAfresh) {
+    std::vector<trove::TrackPoint_t> points = Path(5);
+    trove::Track_t track = TrackOf(points);
+    track.segments.back().points.back().position.longitude += 5000000;
+    points.back().position.longitude += 5000000;
+    const trove::TrackPoint_t next = At(500000000, 9000000);
+    track.AppendPoint(next);
+    const double leg = geo::Distance(points.back().position, next.position);
+    const double before = SumOfLegs(Path(5));
+    EXPECT_NEAR(track.stats.distance, before + leg, 1e-6);
+}
+
 TEST(TrackCopy, MoveHandsOverThePointsWithoutCopying) {
     trove::Track_t track = TrackOf(Path(150));
     const trove::TrackPoint_t* first = &track.segments.front().points.front();
