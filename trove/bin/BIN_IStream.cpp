@@ -113,6 +113,11 @@ basic_istream<C, Tr>& basic_istream<C, Tr>::ReadText(std::string& dst) {
     if (!Enter()) return *this;
     try {
         std::basic_streambuf<C, Tr>* sb = this->rdbuf();
+        if (memory_ && sb == memory_) {
+            // A text cut off by the end of the data keeps what was read.
+            if (!memory_->TakeText(dst)) this->setstate(std::ios_base::eofbit | std::ios_base::failbit);
+            return *this;
+        }
         for (;;) {
             const auto c = sb->sbumpc();
             if (Tr::eq_int_type(c, Tr::eof())) {

@@ -13,6 +13,7 @@
 
 #include "base/BASE_Optional.h"
 #include "geo/GEO_Position.h"
+#include "trove/bin/BIN_ByteBuffer.h"
 
 namespace bin {
 
@@ -48,6 +49,9 @@ public:
 protected:
     // For derived streams that own their buffer and call init() themselves.
     basic_istream() = default;
+    // Derived streams over bytes in memory name their buffer, so that texts are read from it
+    // in one scan while it is the stream's buffer.
+    void SetMemoryBuffer(basic_bytebuf<C, Tr>* buffer) noexcept { memory_ = buffer; }
 
 private:
     // The stream-level guard of every read: false (with the fail bit set) once not good.
@@ -57,6 +61,7 @@ private:
     void SetBad();
 
     std::vector<std::uint8_t> scratch_;  // staging for large raw reads
+    basic_bytebuf<C, Tr>* memory_ = nullptr;
 };
 
 template <class C, class Tr>
