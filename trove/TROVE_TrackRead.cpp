@@ -4,28 +4,18 @@
 #include <cstring>
 
 #include "base/BASE_Time.h"
+#include "trove/bin/BIN_Decode.h"
 
 namespace trove {
 
 namespace {
 
+using bin::Int32At;
+using bin::OptionalRealAt;
+
 constexpr std::int32_t kMaxTrackEnum = 16;
 // Position 17, optional time 5, optional real 9.
 constexpr std::size_t kTrackPointBytes = 31;
-
-std::int32_t Int32At(const std::uint8_t* p) {
-    return static_cast<std::int32_t>(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 |
-                                     std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24);
-}
-
-base::Optional_t<double> OptionalRealAt(const std::uint8_t* p) {
-    if (p[0] == 0) return base::Optional_t<double>();
-    std::uint64_t bits = 0;
-    for (std::size_t i = 0; i < 8; ++i) bits |= std::uint64_t(p[1 + i]) << (8 * i);
-    double value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
 
 // Every time value must be a UTC time, present or not; only negative ones are not.
 void CheckTime(std::int32_t seconds) {

@@ -11,7 +11,8 @@ void TrackSegment_t::Append(const TrackPoint_t& p) {
         stats.Combine(TrackStats_t::Leg(p, p, distance));
     } else {
         const TrackPoint_t& last = points.back();
-        const bool cached = last.position.latitude == last_latitude_ && last.position.longitude == last_longitude_;
+        const bool cached =
+            last.position.latitude == last_latitude_ && last.position.longitude == last_longitude_;
         distance = geo::Distance(cached ? last_unit_ : geo::ToUnitVector(last.position), unit);
         stats.Combine(TrackStats_t::Leg(last, p, distance));
     }

@@ -4,9 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "geo/GEO_Vector.h"
-
 #include "gdi/GDI_MetaFile.h"
+#include "geo/GEO_Vector.h"
 #include "trove/TROVE_TrackPoint.h"
 #include "trove/TROVE_TrackStats.h"
 

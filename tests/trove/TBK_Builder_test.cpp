@@ -306,11 +306,11 @@ TEST(Builder, SeedFilesAreWellFramed) {
 
 TEST(Builder, BigFileStreamsTheRecordsAsked) {
     TempFolder_t folder;
-    tbk::BigFileSpec_t spec;
-    spec.waypoints = 3000;
-    spec.tracks = 2;
-    spec.track_points = 250;
-    const std::uint64_t size = tbk::WriteBigFile(folder.File("big.tbk"), spec);
+    tbk::BigFileSpec_t shape;
+    shape.waypoints = 3000;
+    shape.tracks = 2;
+    shape.track_points = 250;
+    const std::uint64_t size = tbk::WriteBigFile(folder.File("big.tbk"), shape);
     const std::string file = ReadAll(folder.File("big.tbk"));
     EXPECT_EQ(file.size(), size);
     EXPECT_EQ(CountCurrentRecords(file), (std::map<char, int>{{'A', 1}, {'D', 1}, {'T', 2}, {'W', 3000}}));

@@ -2,28 +2,9 @@
 
 #include <algorithm>
 
+#include "trove/bin/BIN_Decode.h"
+
 namespace bin {
-
-namespace {
-
-constexpr std::size_t kPositionBytes = 17;
-constexpr std::size_t kOptionalRealBytes = 9;
-
-std::int32_t Int32At(const std::uint8_t* p) {
-    return static_cast<std::int32_t>(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 |
-                                     std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24);
-}
-
-base::Optional_t<double> OptionalRealAt(const std::uint8_t* p) {
-    if (p[0] == 0) return base::Optional_t<double>();
-    std::uint64_t bits = 0;
-    for (std::size_t i = 0; i < 8; ++i) bits |= std::uint64_t(p[1 + i]) << (8 * i);
-    double value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-}  // namespace
 
 template <class C, class Tr>
 bool basic_istream<C, Tr>::Enter() {

@@ -66,17 +66,17 @@ Waypoint_t TypicalWaypoint(std::uint32_t i) {
     return w;
 }
 
-std::uint64_t WriteBigFile(const std::string& path, const BigFileSpec_t& spec) {
+std::uint64_t WriteBigFile(const std::string& path, const BigFileSpec_t& shape) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) throw base::Exception_t(TROVIX_SOURCE, __LINE__, "cannot write " + path);
-    FileBuilder_t file(spec.data_version);
+    FileBuilder_t file(shape.data_version);
     file.Header();
-    for (std::uint32_t i = 0; i < spec.waypoints; ++i) {
+    for (std::uint32_t i = 0; i < shape.waypoints; ++i) {
         file.Waypoint(TypicalWaypoint(i));
         if (file.Bytes().size() >= kDrainBytes) file.DrainTo(out);
     }
-    for (std::uint32_t t = 0; t < spec.tracks; ++t) {
-        file.Track(TypicalTrack(t, spec.track_points));
+    for (std::uint32_t t = 0; t < shape.tracks; ++t) {
+        file.Track(TypicalTrack(t, shape.track_points));
         file.DrainTo(out);
     }
     file.DrainTo(out);

@@ -19,6 +19,6 @@ Waypoint_t TypicalWaypoint(std::uint32_t i);
 
 // Writes header, the waypoints, then the tracks to path; returns the file size in bytes.
 // Raises base::Exception_t when the file cannot be written.
-std::uint64_t WriteBigFile(const std::string& path, const BigFileSpec_t& spec);
+std::uint64_t WriteBigFile(const std::string& path, const BigFileSpec_t& shape);
 
 }  // namespace tbk
