@@ -8,13 +8,13 @@ void TrackSegment_t::Append(const TrackPoint_t& p) {
     if (points.empty()) {
         points.reserve(kTrackSegmentPoints);
         distance = geo::Distance(unit, unit);
-        stats.Combine(TrackStats_t::Leg(p, p, distance));
+        stats.AddLeg(p, p, distance);
     } else {
         const TrackPoint_t& last = points.back();
         const bool cached =
             last.position.latitude == last_latitude_ && last.position.longitude == last_longitude_;
         distance = geo::Distance(cached ? last_unit_ : geo::ToUnitVector(last.position), unit);
-        stats.Combine(TrackStats_t::Leg(last, p, distance));
+        stats.AddLeg(last, p, distance);
     }
     picture.reset();
     points.push_back(p);

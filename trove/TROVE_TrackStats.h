@@ -16,6 +16,8 @@ struct TrackStats_t {
     static TrackStats_t Leg(const TrackPoint_t& a, const TrackPoint_t& b, double distance);
     // These become the statistics of this run followed by the other's.
     void Combine(const TrackStats_t& next);
+    // The same as Combine(Leg(a, b, distance)) without building the leg's statistics.
+    void AddLeg(const TrackPoint_t& a, const TrackPoint_t& b, double distance);
 
     geo::Box_t box;
     double distance = 0.0;              // metres
