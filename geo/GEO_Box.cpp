@@ -12,8 +12,9 @@ std::uint32_t Arc(std::int32_t from, std::int32_t to) {
     return static_cast<std::uint32_t>(to) - static_cast<std::uint32_t>(from);
 }
 
-bool HasAltitudes(const Box_t& box) {
-    return box.MaxAltitude().Has() && box.MinAltitude().Has();
+// Whether the arc running eastward from west to east holds the longitude (its ends included).
+bool Covers(std::int32_t west, std::int32_t east, std::int32_t longitude) {
+    return Arc(west, longitude) < Arc(east, longitude) || longitude == east;
 }
 
 }  // namespace
@@ -108,14 +109,20 @@ Box_t Box_t::Union(const Box_t& a, const Box_t& b) {
     if (a.empty_) return b;
     if (b.empty_) return a;
 
-    const std::int32_t north = std::max(a.North(), b.North());
-    const std::int32_t south = std::min(a.South(), b.South());
+    // Track statistics take two unions per point: both boxes are known not empty here, so
+    // the corners are read directly instead of through the checked accessors.
+    const std::int32_t north = std::max(a.first_.latitude, b.first_.latitude);
+    const std::int32_t south = std::min(a.second_.latitude, b.second_.latitude);
 
-    const std::int32_t aw = a.West(), ae = a.East(), bw = b.West(), be = b.East();
+    const std::int32_t aw = a.second_.longitude, ae = a.first_.longitude;
+    const std::int32_t bw = b.second_.longitude, be = b.first_.longitude;
+    const bool a_has_be = Covers(aw, ae, be);
+    const bool a_has_bw = Covers(aw, ae, bw);
+    const bool b_has_ae = Covers(bw, be, ae);
+    const bool b_has_aw = Covers(bw, be, aw);
     std::int32_t east = 0;
     std::int32_t west = 0;
-    if (a.ContainsLongitude(be) && a.ContainsLongitude(bw) && b.ContainsLongitude(ae) &&
-        b.ContainsLongitude(aw)) {
+    if (a_has_be && a_has_bw && b_has_ae && b_has_aw) {
         if (aw == ae && ae == bw && bw == be) {
             east = west = aw;
         } else if (aw == bw && ae == be) {
@@ -126,8 +133,9 @@ Box_t Box_t::Union(const Box_t& a, const Box_t& b) {
             east = 0x7FFFFFFF;
             west = static_cast<std::int32_t>(0x80000000u);
         }
-    } else if (a.Overlaps(b)) {
-        const std::uint32_t span = a.LongitudeSpan();
+    } else if (a_has_be || a_has_bw || b_has_ae || b_has_aw) {
+        // Overlapping.
+        const std::uint32_t span = Arc(aw, ae);
         west = Arc(bw, ae) > span ? bw : aw;
         east = Arc(aw, be) > span ? be : ae;
     } else if (Arc(ae, bw) < Arc(be, aw)) {
@@ -139,19 +147,18 @@ Box_t Box_t::Union(const Box_t& a, const Box_t& b) {
         east = ae;
     }
 
-    base::Optional_t<double> max_altitude;
-    base::Optional_t<double> min_altitude;
-    if (HasAltitudes(a) && HasAltitudes(b)) {
-        max_altitude = std::max(*a.MaxAltitude(), *b.MaxAltitude());
-        min_altitude = std::min(*a.MinAltitude(), *b.MinAltitude());
-    } else if (HasAltitudes(a)) {
-        max_altitude = a.MaxAltitude();
-        min_altitude = a.MinAltitude();
-    } else if (HasAltitudes(b)) {
-        max_altitude = b.MaxAltitude();
-        min_altitude = b.MinAltitude();
+    const base::Optional_t<double>& a_max = a.first_.altitude;
+    const base::Optional_t<double>& a_min = a.second_.altitude;
+    const base::Optional_t<double>& b_max = b.first_.altitude;
+    const base::Optional_t<double>& b_min = b.second_.altitude;
+    const bool a_altitudes = a_max.Has() && a_min.Has();
+    const bool b_altitudes = b_max.Has() && b_min.Has();
+    if (a_altitudes && b_altitudes) {
+        return Box_t(north, south, east, west, std::max(*a_max, *b_max), std::min(*a_min, *b_min));
     }
-    return Box_t(north, south, east, west, max_altitude, min_altitude);
+    if (a_altitudes) return Box_t(north, south, east, west, a_max, a_min);
+    if (b_altitudes) return Box_t(north, south, east, west, b_max, b_min);
+    return Box_t(north, south, east, west);
 }
 
 }  // namespace geo
