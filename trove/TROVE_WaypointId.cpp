@@ -61,7 +61,7 @@ void WaypointId_t::Read(bin::istream& in, std::uint16_t data_version) {
         in.setstate(std::ios::failbit);
         return;
     }
-    *this = key;
+    *this = std::move(key);
 }
 
 bool operator<(const WaypointId_t& a, const WaypointId_t& b) {

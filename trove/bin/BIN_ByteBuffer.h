@@ -50,6 +50,15 @@ public:
         return zero != nullptr;
     }
 
+    // Copies n characters from the read position to dst and moves past them, if that many are
+    // there; otherwise copies nothing and returns false. Fixed-size reads skip sgetn this way.
+    bool TakeBytes(C* dst, std::size_t n) noexcept {
+        if (static_cast<std::size_t>(this->egptr() - this->gptr()) < n) return false;
+        if (n > 0) std::memcpy(dst, this->gptr(), n * sizeof(C));
+        this->setg(this->eback(), this->gptr() + n, this->egptr());
+        return true;
+    }
+
     // Copies up to n characters from src at the write position, growing in bounded steps so
     // that a length claimed by a file costs memory only as its bytes actually arrive.
     // Returns the number copied; fewer than n means src ran dry.
