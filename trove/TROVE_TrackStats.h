@@ -10,13 +10,7 @@
 namespace trove {
 
 struct TrackStats_t {
-    // The statistics of the single leg from a to b.
-    static TrackStats_t Leg(const TrackPoint_t& a, const TrackPoint_t& b);
-    // The same with the leg's distance already measured.
-    static TrackStats_t Leg(const TrackPoint_t& a, const TrackPoint_t& b, double distance);
-    // These become the statistics of this run followed by the other's.
-    void Combine(const TrackStats_t& next);
-    // The same as Combine(Leg(a, b, distance)) without building the leg's statistics.
+    // Adds the leg from a to b, whose distance the caller has measured.
     void AddLeg(const TrackPoint_t& a, const TrackPoint_t& b, double distance);
 
     geo::Box_t box;
