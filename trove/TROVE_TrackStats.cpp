@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-
 namespace trove {
 
 void TrackStats_t::AddLeg(const TrackPoint_t& a, const TrackPoint_t& b, double distance) {
