@@ -122,6 +122,26 @@ bool NoCase_t::Less(const std::string& a, const std::string& b) const {
     return count_a < count_b;
 }
 
+NoCase_t::SortKey_t NoCase_t::SortKey(const std::string& text) const {
+    SortKey_t key;
+    key.length = text.size();
+    key.plain = PlainAscii(text);
+    if (!key.plain) return key;
+    // Signed upper-case values moved to 0..255 keep their order; a name that ends early is
+    // padded with 0, below every character but one that maps to -128 (then the keys tie).
+    const std::size_t n = std::min<std::size_t>(text.size(), 16);
+    for (std::size_t i = 0; i < 16; ++i) {
+        const std::uint64_t v =
+            i < n ? static_cast<std::uint8_t>(upper_[static_cast<unsigned char>(text[i])]) ^ 0x80u : 0u;
+        if (i < 8) {
+            key.high = key.high << 8 | v;
+        } else {
+            key.low = key.low << 8 | v;
+        }
+    }
+    return key;
+}
+
 bool NoCase_t::Equal(const std::string& a, const std::string& b) const {
     const std::size_t count_a = CharCount(a);
     const std::size_t count_b = CharCount(b);

@@ -4,6 +4,8 @@
 // signed 8-bit values; any other pair compares by character code (lead * 256 + trail).
 // A text holding an invalid multibyte character raises base::InvalidMBCharacter_t.
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <locale>
 #include <string>
 
@@ -16,6 +18,19 @@ public:
 
     bool Less(const std::string& a, const std::string& b) const;
     bool Equal(const std::string& a, const std::string& b) const;
+
+    // A summary of a name for sorting many names quickly: its first 16 characters, upper-cased,
+    // as two big-endian numbers. Only names made wholly of the bytes 0x01 to 0x7F get one
+    // (plain); of two plain names, the one with the smaller key sorts first, and equal keys of
+    // names no longer than 16 bytes and of the same length mean equal names. Any other pair
+    // needs Less.
+    struct SortKey_t {
+        std::uint64_t high = 0;
+        std::uint64_t low = 0;
+        std::size_t length = 0;
+        bool plain = false;
+    };
+    SortKey_t SortKey(const std::string& text) const;
 
 private:
     // Negative when a sorts first, positive when b does, 0 when the first n characters match.

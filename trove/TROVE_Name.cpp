@@ -1,5 +1,8 @@
 #include "trove/TROVE_Name.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace trove {
 
 std::string TrimTrailingBlanks(const std::string& text) {
@@ -14,7 +17,9 @@ void Name_t::Write(bin::ostream& out) const {
 void Name_t::Read(bin::istream& in) {
     std::string read;
     in.ReadText(read);
-    if (!in.fail()) text = TrimTrailingBlanks(read);
+    if (in.fail()) return;
+    read.erase(std::min(read.size(), read.find_last_not_of(' ') + 1));
+    text = std::move(read);
 }
 
 }  // namespace trove

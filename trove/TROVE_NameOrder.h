@@ -6,12 +6,16 @@
 #include <string>
 #include <utility>
 
+#include "base/BASE_NoCase.h"
 #include "trove/TROVE_Name.h"
 
 namespace trove {
 
 // Raises base::InvalidMBCharacter_t for a name that is not valid multibyte text.
 bool NameLess(const std::string& a, const std::string& b);
+
+// The rule behind NameLess, for callers that sort many names (base::NoCase_t::SortKey).
+const base::NoCase_t& NameRule();
 
 // A comparator for ordered containers of names or of keys holding a `name`.
 struct NameOrder_t {

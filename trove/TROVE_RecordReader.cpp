@@ -37,14 +37,25 @@ RenameList_t RecordReader_t::Run(bin::istream& file) {
     // One record object serves the whole file: emptied before every extraction, it holds that
     // record's payload alone, as a new one would, without a new stream's set-up per record.
     bin::record_t rec(0);
-    for (;;) {
-        rec.rdbuf()->Clear();
-        rec.clear();
-        rec.type = 0;
-        bin::ExtractRecord(file, rec);
-        // A record cut short by the end of the file is never looked at.
-        if (file.fail()) break;
-        Dispatch(rec);
+    try {
+        for (;;) {
+            rec.rdbuf()->Clear();
+            rec.clear();
+            rec.type = 0;
+            bin::ExtractRecord(file, rec);
+            // A record cut short by the end of the file is never looked at.
+            if (file.fail()) break;
+            // Waypoints wait in the batch until another kind of record comes: a route looks
+            // them up, and every other kind is simply read after them.
+            if (rec.type != 'W') MergeWaypoints();
+            Dispatch(rec);
+        }
+        MergeWaypoints();
+    } catch (...) {
+        // The waypoints read before the failure are filed first, and a fault among them
+        // is the one to report.
+        MergeWaypoints();
+        throw;
     }
     EndOfFile(file);
     return RenameList_t(renamed_.begin(), renamed_.end());
@@ -83,43 +94,12 @@ void RecordReader_t::ReadWaypoint(bin::record_t& rec) {
     ReadWaypointBody(rec, node.mapped(), data_version_);
     if (rec.fail()) throw BadStream_t("TROVE_Database", 124);
     seen_ = true;
-    MergeWaypoint(std::move(node));
+    batch_.Add(std::move(node));
+    if (batch_.Size() >= kMaxBatch) MergeWaypoints();
 }
 
-void RecordReader_t::MergeWaypoint(WaypointTable_t::node_type node) {
-    if (!IsValidMultibyte(node.key().name.text)) {
-        AddPending(std::move(node));
-        return;
-    }
-    // Lookup and insertion in one walk down the table: a name not yet there is filed at once,
-    // and a refusal hands the node back with the waypoint that holds the name.
-    // Files written from a table list their waypoints in its order, so the end is tried first.
-    WaypointTable_t& table = db_.waypoints;
-    if (!table.empty() && std::prev(table.end())->first < node.key()) {
-        table.insert(table.end(), std::move(node));
-        if (!node.empty()) throw BadStream_t("TROVE_Database", 362);
-        db_.changed.set(kWaypointKind);
-        return;
-    }
-    auto inserted = table.insert(std::move(node));
-    if (inserted.inserted) {
-        db_.changed.set(kWaypointKind);
-        return;
-    }
-    node = std::move(inserted.node);
-    const WaypointId_t& key = node.key();
-    const WaypointId_t& existing = inserted.position->first;
-    if (existing < key || key < existing) throw base::Assert_t("TROVE_Database", 325);
-    const WaypointFullLess_t full_less;
-    if (!full_less(existing, key) && !full_less(key, existing)) throw BadStream_t("TROVE_Database", 331);
-    AddPending(std::move(node));
-}
-
-void RecordReader_t::AddPending(WaypointTable_t::node_type node) {
-    if (pending_waypoints_.find(node.key()) != pending_waypoints_.end()) {
-        throw BadStream_t("TROVE_Database", 342);
-    }
-    pending_waypoints_.emplace(node.key(), std::move(node.mapped()));
+void RecordReader_t::MergeWaypoints() {
+    if (!batch_.Empty()) batch_.Merge(db_, pending_waypoints_);
 }
 
 void RecordReader_t::ResolvePending() {

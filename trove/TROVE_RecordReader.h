@@ -17,6 +17,7 @@
 
 #include "trove/TROVE_Database.h"
 #include "trove/TROVE_PendingOrder.h"
+#include "trove/TROVE_WaypointBatch.h"
 #include "trove/bin/BIN_IStream.h"
 #include "trove/bin/BIN_Record.h"
 
@@ -47,15 +48,17 @@ private:
     void ReadVolume(bin::record_t& rec);
     void EndOfFile(bin::istream& file);
 
-    void MergeWaypoint(WaypointTable_t::node_type node);
-    void AddPending(WaypointTable_t::node_type node);
+    void MergeWaypoints();
     void ResolvePending();
     void InsertRoute(RouteTable_t::node_type node);
 
     Database_t& db_;
     std::uint16_t data_version_;
     bool seen_ = false;
-    std::map<WaypointId_t, Waypoint_t, PendingOrder_t> pending_waypoints_;
+    // Bounds the batch's indexes; far beyond any real file.
+    static constexpr std::size_t kMaxBatch = std::size_t(1) << 24;
+    WaypointBatch_t batch_;
+    PendingWaypoints_t pending_waypoints_;
     std::map<WaypointId_t, WaypointId_t, PendingOrder_t> renamed_;
     std::list<RouteTable_t::node_type> pending_routes_;
     std::list<TrackTable_t::node_type> pending_tracks_;

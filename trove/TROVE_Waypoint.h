@@ -11,7 +11,8 @@ namespace trove {
 
 class Waypoint_t {
 public:
-    Waypoint_t() = default;
+    // Provided, not defaulted: a body made for a table node is then not zero-filled first.
+    Waypoint_t() {}
     // text_7 starts empty and byte_2 absent; trailing blanks of text_1 are cut.
     // No range checks: the readers enforce the ranges of enum_a, enum_b and symbol.
     Waypoint_t(const geo::Position_t& position, const std::string& text_1,

@@ -35,33 +35,49 @@ void WaypointId_t::Read(bin::istream& in) {
 }
 
 void WaypointId_t::Read(bin::istream& in, std::uint16_t data_version) {
-    WaypointId_t key;
-    key.name.Read(in);
-    in.Read(key.id_class).ReadText(key.id_text).Read(key.id_number_1).Read(key.id_number_2);
-    in.ReadBlock(key.id_block, kWaypointBlockSize);
+    // Read into plain values rather than a whole default key: a key's block is a heap vector,
+    // and the one this key already has can take the new bytes.
+    Name_t read_name;
+    std::int32_t read_class = 0;
+    std::string read_text;
+    std::uint32_t number_1 = 0;
+    std::uint32_t number_2 = 0xFFFFFFFF;
+    std::uint8_t block[kWaypointBlockSize];
+    std::uint16_t read_short = 0;
+    std::uint32_t number_3 = 0xFFFFFFFF;
+    read_name.Read(in);
+    in.Read(read_class).ReadText(read_text).Read(number_1).Read(number_2);
+    in.ReadRaw(block, kWaypointBlockSize);
     if (in.fail()) return;
     if (data_version <= 100) {
         std::uint8_t narrow = 0;
         in.ReadByte(narrow);
-        key.id_short = narrow;
+        read_short = narrow;
     } else {
-        in.Read(key.id_short);
+        in.Read(read_short);
     }
     if (in.fail()) return;
     if (data_version >= 103) {
-        in.Read(key.id_number_3);
+        in.Read(number_3);
         if (in.fail()) return;
     }
     // Data version 102 stored the two numbers of route-type keys the other way round. The
     // type code looked at is this key's own, as it was before the read.
     if (data_version == 102 && !id_block.empty() && (id_block[0] == 31 || id_block[0] == 33)) {
-        std::swap(key.id_number_2, key.id_number_3);
+        std::swap(number_2, number_3);
     }
-    if (key.id_class < 0 || key.id_class > kMaxWaypointClass) {
+    if (read_class < 0 || read_class > kMaxWaypointClass) {
         in.setstate(std::ios::failbit);
         return;
     }
-    *this = std::move(key);
+    name = std::move(read_name);
+    id_class = read_class;
+    id_text = std::move(read_text);
+    id_number_1 = number_1;
+    id_number_2 = number_2;
+    id_block.assign(block, block + kWaypointBlockSize);
+    id_short = read_short;
+    id_number_3 = number_3;
 }
 
 bool operator<(const WaypointId_t& a, const WaypointId_t& b) {

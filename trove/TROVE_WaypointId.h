@@ -17,7 +17,8 @@ constexpr std::size_t kWaypointBlockSize = 8;
 
 class WaypointId_t : public Key_t {
 public:
-    WaypointId_t() = default;
+    // Provided, not defaulted: a key made for a table node is then not zero-filled first.
+    WaypointId_t() {}
     WaypointId_t(const Name_t& name, std::int32_t id_class, const std::string& id_text,
                  std::uint32_t id_number_1, std::uint32_t id_number_2,
                  const std::vector<std::uint8_t>& id_block, std::uint16_t id_short,

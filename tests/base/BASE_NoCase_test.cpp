@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "base/BASE_CodePage.h"
 #include "support/SUPPORT_ExpectRaise.h"
 
@@ -126,6 +129,50 @@ TEST_F(NoCase, TableBoundToOneLocale) {
     // The classic locale folds only ASCII.
     EXPECT_FALSE(base::NameEqual("\xE9", "\xC9", std::locale::classic()));
     EXPECT_TRUE(base::NameEqual("e", "E", std::locale::classic()));
+}
+
+TEST_F(NoCase, SortKeysOrderPlainNamesAsLessDoes) {
+    Use(1252);
+    const base::NoCase_t rule(base::CodePageLocale());
+    const std::vector<std::string> names = {"",
+                                            "a",
+                                            "A",
+                                            "ab",
+                                            "AB_",
+                                            "az",
+                                            "a_",
+                                            "Hut 12",
+                                            "hut 120",
+                                            "HUT 1200",
+                                            "Hut 2",
+                                            "~tilde",
+                                            "0",
+                                            "9 lives",
+                                            "Waterfall 100000",
+                                            "WATERFALL 100000",
+                                            "waterfall 1000000",
+                                            "Waterfall 10000",
+                                            "same sixteen ch.",
+                                            "SAME SIXTEEN CH.x",
+                                            "same sixteen ch.y",
+                                            "caf\xE9",
+                                            "CAF\xC9"};
+    for (const std::string& a : names) {
+        for (const std::string& b : names) {
+            const base::NoCase_t::SortKey_t ka = rule.SortKey(a);
+            const base::NoCase_t::SortKey_t kb = rule.SortKey(b);
+            if (!ka.plain || !kb.plain) continue;
+            SCOPED_TRACE(a + " | " + b);
+            if (ka.high != kb.high || ka.low != kb.low) {
+                EXPECT_EQ(ka.high < kb.high || (ka.high == kb.high && ka.low < kb.low), rule.Less(a, b));
+            } else if (a.size() == b.size() && a.size() <= 16) {
+                EXPECT_TRUE(rule.Equal(a, b));
+            }
+        }
+    }
+    EXPECT_FALSE(rule.SortKey("caf\xE9").plain);
+    EXPECT_FALSE(rule.SortKey(std::string("a\0b", 3)).plain);
+    EXPECT_TRUE(rule.SortKey("").plain);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "support/SUPPORT_Readers.h"
 #include "tests/support/builder/TBK_FileBuilder.h"
 #include "tests/support/builder/TBK_Payload.h"
+#include "trove/TROVE_NameOrder.h"
 
 namespace {
 
@@ -168,6 +169,88 @@ TEST(RecordReaderMerge, SameIdentityTwiceFailsAt331ThreeTimesPendingAt342) {
     auto db2 = support::ImportDatabase();
     const std::string bytes = File().Waypoint(Wp("A")).Waypoint(Wp("A", 1)).Waypoint(Wp("a", 1)).Bytes();
     EXPECT_RAISES(trove::BadStream_t, ReadCurrent(bytes, db2), "TROVE_Database", 342);
+}
+
+TEST(RecordReaderMerge, TheFirstFaultInReadingOrderIsRaisedAndNothingReadAfterItIsFiled) {
+    // "B" clashes exactly (331) before "a"/1 waits twice (342), though "A" sorts first.
+    auto db = support::ImportDatabase();
+    const std::string exact_first = File()
+                                        .Waypoint(Wp("Zed"))
+                                        .Waypoint(Wp("B"))
+                                        .Waypoint(Wp("b"))
+                                        .Waypoint(Wp("A"))
+                                        .Waypoint(Wp("A", 1))
+                                        .Waypoint(Wp("a", 1))
+                                        .Bytes();
+    EXPECT_RAISES(trove::BadStream_t, ReadCurrent(exact_first, db), "TROVE_Database", 331);
+    EXPECT_EQ(Names(db), (std::vector<std::string>{"B/0", "Zed/0"}));
+    // The other way round.
+    auto db2 = support::ImportDatabase();
+    const std::string pending_first = File()
+                                          .Waypoint(Wp("Q"))
+                                          .Waypoint(Wp("Q", 1))
+                                          .Waypoint(Wp("q", 1))
+                                          .Waypoint(Wp("A"))
+                                          .Waypoint(Wp("a"))
+                                          .Bytes();
+    EXPECT_RAISES(trove::BadStream_t, ReadCurrent(pending_first, db2), "TROVE_Database", 342);
+    EXPECT_EQ(Names(db2), (std::vector<std::string>{"Q/0"}));
+    // A damaged record after a clash: the clash comes first; before clean ones: they are filed.
+    tbk::Waypoint_t damaged = Wp("C");
+    damaged.body.enum_a = 3;
+    auto db3 = support::ImportDatabase();
+    EXPECT_RAISES(trove::BadStream_t,
+                  ReadCurrent(File().Waypoint(Wp("B")).Waypoint(Wp("b")).Waypoint(damaged).Bytes(), db3),
+                  "TROVE_Database", 331);
+    auto db4 = support::ImportDatabase();
+    EXPECT_RAISES(trove::BadStream_t,
+                  ReadCurrent(File().Waypoint(Wp("B")).Waypoint(Wp("A")).Waypoint(damaged).Bytes(), db4),
+                  "TROVE_Database", 124);
+    EXPECT_EQ(Names(db4), (std::vector<std::string>{"A/0", "B/0"}));
+    EXPECT_TRUE(db4.changed.test(trove::kWaypointKind));
+}
+
+TEST(RecordReaderMerge, TheFirstReadOfEachNameKeepsItWhateverTheNamesLookLike) {
+    // Case variants of short, long (sharing more than 16 characters) and accented names, in a
+    // scrambled order: each name goes to the waypoint read first under it, the others wait.
+    const std::vector<std::string> stems = {"Hut",
+                                            "hUT",
+                                            "A long shared name prefix one",
+                                            "A LONG SHARED NAME PREFIX ONE",
+                                            "a long shared name prefix two",
+                                            "A long shared name prefix",
+                                            "Caf\xE9 du Lac",
+                                            "CAF\xC9 DU LAC",
+                                            "caf\xE9 du lac!",
+                                            "Z",
+                                            "z",
+                                            "_under"};
+    trove::Database_t db(trove::Name_t(""), 60);
+    tbk::FileBuilder_t file = File();
+    std::vector<std::string> read;
+    for (std::uint32_t i = 0; i < 200; ++i) {
+        tbk::Waypoint_t w = Wp(stems[(i * 7 + i / 12) % stems.size()]);
+        w.key.id_number_1 = i;  // every key differs in full
+        file.Waypoint(w);
+        read.push_back(w.key.name);
+    }
+    const trove::RenameList_t renamed = ReadCurrent(file.Bytes(), db);
+    std::size_t firsts = 0;
+    for (std::uint32_t i = 0; i < read.size(); ++i) {
+        bool first = true;
+        for (std::uint32_t j = 0; j < i && first; ++j) {
+            first = trove::NameLess(read[j], read[i]) || trove::NameLess(read[i], read[j]);
+        }
+        if (!first) continue;
+        ++firsts;
+        const auto found = db.waypoints.find(trove::WaypointId_t(
+            trove::Name_t(read[i]), 0, "", 0, 0xFFFFFFFF, std::vector<std::uint8_t>(8, 0xFF), 0, 0xFFFFFFFF));
+        ASSERT_NE(found, db.waypoints.end());
+        EXPECT_EQ(found->first.id_number_1, i) << read[i];
+        EXPECT_EQ(found->first.name.text, read[i]);
+    }
+    EXPECT_EQ(renamed.size(), read.size() - firsts);
+    EXPECT_EQ(db.waypoints.size(), read.size());
 }
 
 TEST(RecordReaderMerge, ClashesGetUniqueNamesInFullKeyOrder) {

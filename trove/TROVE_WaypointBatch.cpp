@@ -1,0 +1,135 @@
+#include "trove/TROVE_WaypointBatch.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+#include "base/BASE_Exception.h"
+#include "trove/TROVE_ChangeKind.h"
+#include "trove/TROVE_Exception.h"
+#include "trove/TROVE_NameOrder.h"
+
+namespace trove {
+
+namespace {
+
+// Lengths beyond 16 all look the same to a sort key.
+constexpr std::size_t kLongName = 17;
+
+// How many waypoints ahead to ask for a node's memory while filing.
+constexpr std::size_t kPrefetchAhead = 12;
+
+}  // namespace
+
+void WaypointBatch_t::Add(WaypointTable_t::node_type node) {
+    const auto order = static_cast<std::uint32_t>(nodes_.size());
+    const std::string& name = node.key().name.text;
+    if (IsValidMultibyte(name)) {
+        const base::NoCase_t::SortKey_t key = NameRule().SortKey(name);
+        const auto length = static_cast<std::uint32_t>(std::min(key.length, kLongName));
+        entries_.push_back(Entry_t{key.high, key.low, length, order, key.plain});
+    } else {
+        invalid_.push_back(order);
+    }
+    nodes_.push_back(std::move(node));
+}
+
+bool WaypointBatch_t::Before(const Entry_t& a, const Entry_t& b) const {
+    if (a.plain && b.plain) {
+        if (a.high != b.high) return a.high < b.high;
+        if (a.low != b.low) return a.low < b.low;
+        if (a.length == b.length && a.length < kLongName) return a.order < b.order;
+    }
+    const std::string& name_a = nodes_[a.order].key().name.text;
+    const std::string& name_b = nodes_[b.order].key().name.text;
+    if (NameLess(name_a, name_b)) return true;
+    if (NameLess(name_b, name_a)) return false;
+    return a.order < b.order;  // the same name: reading order
+}
+
+void WaypointBatch_t::Merge(Database_t& db, PendingWaypoints_t& pending) {
+    try {
+        File(db, pending);
+    } catch (...) {
+        Clear();
+        throw;
+    }
+    Clear();
+}
+
+void WaypointBatch_t::Clear() {
+    nodes_.clear();
+    entries_.clear();
+    invalid_.clear();
+}
+
+void WaypointBatch_t::File(Database_t& db, PendingWaypoints_t& pending) {
+    std::sort(entries_.begin(), entries_.end(),
+              [this](const Entry_t& a, const Entry_t& b) { return Before(a, b); });
+
+    WaypointTable_t& table = db.waypoints;
+    Fault_t fault;
+    std::vector<std::pair<std::uint32_t, WaypointTable_t::iterator>> filed;
+    filed.reserve(entries_.size());
+    std::vector<std::uint32_t> waiting(invalid_);
+    const WaypointFullLess_t full_less;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const Entry_t& entry = entries_[i];
+        // Name order visits the nodes in no order of memory: ask for one well ahead, its key
+        // and the links in front of it, so that the compare and the linking below do not wait.
+        if (i + kPrefetchAhead < entries_.size()) {
+            const char* ahead =
+                reinterpret_cast<const char*>(&nodes_[entries_[i + kPrefetchAhead].order].key());
+            __builtin_prefetch(ahead);
+            __builtin_prefetch(ahead - 64);
+        }
+        WaypointTable_t::node_type& node = nodes_[entry.order];
+        // In name order, a new name mostly goes after the table's last: no walk at all.
+        if (!table.empty() && std::prev(table.end())->first < node.key()) {
+            const auto position = table.insert(table.end(), std::move(node));
+            if (!node.empty()) throw BadStream_t("TROVE_Database", 362);
+            filed.emplace_back(entry.order, position);
+            continue;
+        }
+        auto inserted = table.insert(std::move(node));
+        if (inserted.inserted) {
+            filed.emplace_back(entry.order, inserted.position);
+            continue;
+        }
+        node = std::move(inserted.node);
+        const WaypointId_t& key = node.key();
+        const WaypointId_t& existing = inserted.position->first;
+        if (existing < key || key < existing) throw base::Assert_t("TROVE_Database", 325);
+        if (!full_less(existing, key) && !full_less(key, existing)) {
+            fault.Note(entry.order, 331);
+            continue;
+        }
+        waiting.push_back(entry.order);
+    }
+
+    // The pending list in reading order, up to the first failure.
+    std::sort(waiting.begin(), waiting.end());
+    for (const std::uint32_t order : waiting) {
+        if (order > fault.order) break;
+        WaypointTable_t::node_type& node = nodes_[order];
+        if (pending.find(node.key()) != pending.end()) {
+            fault.Note(order, 342);
+            break;
+        }
+        pending.emplace(node.key(), std::move(node.mapped()));
+    }
+
+    // What was read after the first failure would never have been filed.
+    bool changed = false;
+    for (const auto& item : filed) {
+        if (item.first > fault.order) {
+            table.erase(item.second);
+        } else {
+            changed = true;
+        }
+    }
+    if (changed) db.changed.set(kWaypointKind);
+    if (fault.line != 0) throw BadStream_t("TROVE_Database", fault.line);
+}
+
+}  // namespace trove
