@@ -27,7 +27,7 @@ void WaypointBatch_t::Add(WaypointTable_t::node_type node) {
     if (IsValidMultibyte(name)) {
         const base::NoCase_t::SortKey_t key = NameRule().SortKey(name);
         const auto length = static_cast<std::uint32_t>(std::min(key.length, kLongName));
-        entries_.push_back(Entry_t{key.high, key.low, length, order, key.plain});
+        entries_.push_back(Entry_t{&node.key(), key.high, key.low, length, order, key.plain});
     } else {
         invalid_.push_back(order);
     }
@@ -40,8 +40,8 @@ bool WaypointBatch_t::Before(const Entry_t& a, const Entry_t& b) const {
         if (a.low != b.low) return a.low < b.low;
         if (a.length == b.length && a.length < kLongName) return a.order < b.order;
     }
-    const std::string& name_a = nodes_[a.order].key().name.text;
-    const std::string& name_b = nodes_[b.order].key().name.text;
+    const std::string& name_a = a.key->name.text;
+    const std::string& name_b = b.key->name.text;
     if (NameLess(name_a, name_b)) return true;
     if (NameLess(name_b, name_a)) return false;
     return a.order < b.order;  // the same name: reading order
@@ -69,31 +69,32 @@ void WaypointBatch_t::File(Database_t& db, PendingWaypoints_t& pending) {
 
     WaypointTable_t& table = db.waypoints;
     Fault_t fault;
-    std::vector<std::pair<std::uint32_t, WaypointTable_t::iterator>> filed;
-    filed.reserve(entries_.size());
+    std::uint32_t first_filed = UINT32_MAX;
     std::vector<std::uint32_t> waiting(invalid_);
     const WaypointFullLess_t full_less;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const Entry_t& entry = entries_[i];
-        // Name order visits the nodes in no order of memory: ask for one well ahead, its key
-        // and the links in front of it, so that the compare and the linking below do not wait.
+        // Name order visits the nodes in no order of memory: ask for one well ahead (its key
+        // and the links in front of it, and its handle), so that the compare and the linking
+        // below do not wait.
         if (i + kPrefetchAhead < entries_.size()) {
-            const char* ahead =
-                reinterpret_cast<const char*>(&nodes_[entries_[i + kPrefetchAhead].order].key());
-            __builtin_prefetch(ahead);
-            __builtin_prefetch(ahead - 64);
+            const Entry_t& ahead = entries_[i + kPrefetchAhead];
+            const char* key = reinterpret_cast<const char*>(ahead.key);
+            __builtin_prefetch(key);
+            __builtin_prefetch(key - 64);
+            __builtin_prefetch(&nodes_[ahead.order]);
         }
         WaypointTable_t::node_type& node = nodes_[entry.order];
         // In name order, a new name mostly goes after the table's last: no walk at all.
-        if (!table.empty() && std::prev(table.end())->first < node.key()) {
-            const auto position = table.insert(table.end(), std::move(node));
+        if (!table.empty() && std::prev(table.end())->first < *entry.key) {
+            table.insert(table.end(), std::move(node));
             if (!node.empty()) throw BadStream_t("TROVE_Database", 362);
-            filed.emplace_back(entry.order, position);
+            first_filed = std::min(first_filed, entry.order);
             continue;
         }
         auto inserted = table.insert(std::move(node));
         if (inserted.inserted) {
-            filed.emplace_back(entry.order, inserted.position);
+            first_filed = std::min(first_filed, entry.order);
             continue;
         }
         node = std::move(inserted.node);
@@ -119,17 +120,14 @@ void WaypointBatch_t::File(Database_t& db, PendingWaypoints_t& pending) {
         pending.emplace(node.key(), std::move(node.mapped()));
     }
 
-    // What was read after the first failure would never have been filed.
-    bool changed = false;
-    for (const auto& item : filed) {
-        if (item.first > fault.order) {
-            table.erase(item.second);
-        } else {
-            changed = true;
-        }
+    if (first_filed < fault.order) db.changed.set(kWaypointKind);
+    if (fault.line == 0) return;
+    // What was read after the first failure would never have been filed. A filed node left
+    // its handle empty, and its name is its own in the table.
+    for (const Entry_t& entry : entries_) {
+        if (entry.order > fault.order && nodes_[entry.order].empty()) table.erase(table.find(*entry.key));
     }
-    if (changed) db.changed.set(kWaypointKind);
-    if (fault.line != 0) throw BadStream_t("TROVE_Database", fault.line);
+    throw BadStream_t("TROVE_Database", fault.line);
 }
 
 }  // namespace trove

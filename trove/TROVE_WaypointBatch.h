@@ -32,6 +32,7 @@ public:
 
 private:
     struct Entry_t {
+        const WaypointId_t* key;  // in its node, which stays where it is
         std::uint64_t high;
         std::uint64_t low;
         std::uint32_t length;  // capped: only lengths up to 16 are told apart

@@ -45,7 +45,13 @@ public:
         C* const end = this->egptr();
         if (from == end) return false;
         C* zero = static_cast<C*>(std::memchr(from, 0, static_cast<std::size_t>(end - from)));
-        dst.append(from, zero ? zero : end);
+        // A new string moved in: for the short texts most records hold, both steps are inline
+        // copies, where append takes the general replace path.
+        if (dst.empty()) {
+            dst = std::basic_string<C, Tr>(from, zero ? zero : end);
+        } else {
+            dst.append(from, zero ? zero : end);
+        }
         this->setg(this->eback(), zero ? zero + 1 : end, end);
         return zero != nullptr;
     }
