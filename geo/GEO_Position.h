@@ -14,8 +14,12 @@ class Position_t {
 public:
     Position_t() = default;
     // Raises base::OutOfRange_t (GEO_Position, 63) for a latitude beyond the poles.
-    Position_t(std::int32_t latitude, std::int32_t longitude,
-               const base::Optional_t<double>& altitude = base::Optional_t<double>());
+    // Inline: files and box unions make positions by the million.
+    Position_t(std::int32_t lat, std::int32_t lon,
+               const base::Optional_t<double>& alt = base::Optional_t<double>())
+        : latitude(lat), longitude(lon), altitude(alt) {
+        if (lat < kMinLatitude || lat > kMaxLatitude) RaiseBeyondPole();
+    }
 
     std::int32_t latitude = 0;
     std::int32_t longitude = 0;
@@ -25,6 +29,9 @@ public:
         return a.latitude == b.latitude && a.longitude == b.longitude && a.altitude == b.altitude;
     }
     friend bool operator!=(const Position_t& a, const Position_t& b) { return !(a == b); }
+
+private:
+    [[noreturn]] static void RaiseBeyondPole();
 };
 
 // The latitude check shared by positions and box edges.

@@ -28,13 +28,17 @@ double CrossLength(const Unit_t& a, const Unit_t& b) {
 
 double DistanceOf(const Unit_t& a, const Unit_t& b, double cross) {
     const double sigma = std::atan2(cross, Dot(a, b));
-    const double sin_sigma = std::sin(sigma);
     double correction = 0.0;
-    if (sin_sigma > kCorrectionThreshold) {
-        const double cos_sigma = std::cos(sigma);
-        const double p = (a.z + b.z) * (a.z + b.z) / (1.0 + cos_sigma);
-        const double q = (a.z - b.z) * (a.z - b.z) / (1.0 - cos_sigma);
-        correction = kFlattening / 4.0 * (3.0 * sin_sigma * (p - q) - sigma * (p + q));
+    // sin(sigma) <= sigma: a short leg (nearly every leg of a track) needs no sine to know
+    // that it gets no correction.
+    if (sigma > kCorrectionThreshold) {
+        const double sin_sigma = std::sin(sigma);
+        if (sin_sigma > kCorrectionThreshold) {
+            const double cos_sigma = std::cos(sigma);
+            const double p = (a.z + b.z) * (a.z + b.z) / (1.0 + cos_sigma);
+            const double q = (a.z - b.z) * (a.z - b.z) / (1.0 - cos_sigma);
+            correction = kFlattening / 4.0 * (3.0 * sin_sigma * (p - q) - sigma * (p + q));
+        }
     }
     return (sigma + correction) * kEquatorRadius;
 }

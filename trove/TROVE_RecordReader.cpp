@@ -91,7 +91,7 @@ void RecordReader_t::Dispatch(bin::record_t& rec) {
 void RecordReader_t::ReadWaypoint(bin::record_t& rec) {
     WaypointTable_t::node_type node = NewNode<WaypointTable_t>();
     node.key().Read(rec, data_version_);
-    ReadWaypointBody(rec, node.mapped(), data_version_);
+    ReadWaypointBodyInPlace(rec, node.mapped(), data_version_);
     if (rec.fail()) throw BadStream_t("TROVE_Database", 124);
     seen_ = true;
     batch_.Add(std::move(node));

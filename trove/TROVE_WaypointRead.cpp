@@ -12,8 +12,7 @@ constexpr std::int32_t kMaxEnumB = 16;
 
 }  // namespace
 
-void ReadWaypointBody(bin::istream& in, Waypoint_t& target, std::uint16_t data_version) {
-    Waypoint_t body;
+void ReadWaypointBodyInPlace(bin::istream& in, Waypoint_t& body, std::uint16_t data_version) {
     std::int32_t symbol = body.symbol;
     in.ReadPosition(body.position).ReadText(body.text_1).ReadOptionalReal(body.real_1);
     in.ReadEnum(body.enum_a, 0, kMaxEnumA).ReadEnum(body.enum_b, 0, kMaxEnumB);
@@ -30,7 +29,12 @@ void ReadWaypointBody(bin::istream& in, Waypoint_t& target, std::uint16_t data_v
     // As when a body is built from values: trailing blanks cut (in place).
     const std::string::size_type last = body.text_1.find_last_not_of(' ');
     body.text_1.erase(last == std::string::npos ? 0 : last + 1);
-    target = std::move(body);
+}
+
+void ReadWaypointBody(bin::istream& in, Waypoint_t& target, std::uint16_t data_version) {
+    Waypoint_t body;
+    ReadWaypointBodyInPlace(in, body, data_version);
+    if (!in.fail()) target = std::move(body);
 }
 
 }  // namespace trove

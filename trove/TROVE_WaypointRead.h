@@ -13,4 +13,8 @@ namespace trove {
 // base::OutOfRange_t.
 void ReadWaypointBody(bin::istream& in, Waypoint_t& target, std::uint16_t data_version);
 
+// The same, read straight into body: for a default body that is dropped when the stream fails,
+// as a file's reader does with the record it is filling.
+void ReadWaypointBodyInPlace(bin::istream& in, Waypoint_t& body, std::uint16_t data_version);
+
 }  // namespace trove
