@@ -23,15 +23,16 @@ constexpr std::size_t kPrefetchAhead = 12;
 
 void WaypointBatch_t::Add(WaypointTable_t::node_type node) {
     const auto order = static_cast<std::uint32_t>(nodes_.size());
-    const std::string& name = node.key().name.text;
-    if (IsValidMultibyte(name)) {
-        const base::NoCase_t::SortKey_t key = NameRule().SortKey(name);
-        const auto length = static_cast<std::uint32_t>(std::min(key.length, kLongName));
-        entries_.push_back(Entry_t{&node.key(), key.high, key.low, length, order, key.plain});
+    // The node first: an entry must never name a node that is not there.
+    nodes_.push_back(std::move(node));
+    const WaypointId_t& key = nodes_.back().key();
+    if (IsValidMultibyte(key.name.text)) {
+        const base::NoCase_t::SortKey_t sort_key = NameRule().SortKey(key.name.text);
+        const auto length = static_cast<std::uint32_t>(std::min(sort_key.length, kLongName));
+        entries_.push_back(Entry_t{&key, sort_key.high, sort_key.low, length, order, sort_key.plain});
     } else {
         invalid_.push_back(order);
     }
-    nodes_.push_back(std::move(node));
 }
 
 bool WaypointBatch_t::Before(const Entry_t& a, const Entry_t& b) const {
