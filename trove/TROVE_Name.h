@@ -9,6 +9,8 @@ namespace trove {
 
 // The text cut after its last character that is not a blank (0x20 only).
 std::string TrimTrailingBlanks(const std::string& text);
+// The same cut, made in place.
+void TrimTrailingBlanksInPlace(std::string& text);
 
 class Name_t {
 public:

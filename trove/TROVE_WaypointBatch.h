@@ -10,7 +10,7 @@
 //   331  the waypoint equals, member for member, the one holding its name
 //   342  an equal key waits in the pending list already
 //   362  a waypoint sorting after the table's last could not be filed at its end
-// Both lists are emptied by Merge, whatever it raises.
+// Merge leaves the batch empty, whatever it raises.
 #include <cstdint>
 #include <map>
 #include <vector>

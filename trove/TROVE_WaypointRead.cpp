@@ -3,6 +3,8 @@
 #include <string>
 #include <utility>
 
+#include "trove/TROVE_Name.h"
+
 namespace trove {
 
 namespace {
@@ -26,9 +28,8 @@ void ReadWaypointBodyInPlace(bin::istream& in, Waypoint_t& body, std::uint16_t d
     }
     if (in.fail()) return;
     body.symbol = static_cast<Symbol_t>(symbol);
-    // As when a body is built from values: trailing blanks cut (in place).
-    const std::string::size_type last = body.text_1.find_last_not_of(' ');
-    body.text_1.erase(last == std::string::npos ? 0 : last + 1);
+    // As when a body is built from values: trailing blanks cut.
+    TrimTrailingBlanksInPlace(body.text_1);
 }
 
 void ReadWaypointBody(bin::istream& in, Waypoint_t& target, std::uint16_t data_version) {

@@ -121,14 +121,6 @@ basic_istream<C, Tr>& basic_istream<C, Tr>::ReadText(std::string& dst) {
 template <class C, class Tr>
 basic_istream<C, Tr>& basic_istream<C, Tr>::ReadBlock(std::vector<std::uint8_t>& dst, std::size_t n) {
     if (!Enter()) return *this;
-    constexpr std::size_t kSmall = 64;
-    if (n <= kSmall) {
-        // Keys carry a short block each: read it without a vector of its own, and let dst keep
-        // the memory it has.
-        std::uint8_t local[kSmall];
-        if (Pull(local, n)) dst.assign(local, local + n);
-        return *this;
-    }
     std::vector<std::uint8_t> block;
     constexpr std::size_t kChunk = 64 * 1024;
     while (block.size() < n) {
