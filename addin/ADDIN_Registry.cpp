@@ -1,33 +1,18 @@
 #include "addin/ADDIN_Registry.h"
 
 #include "addin/ADDIN_Identifiers.h"
+#include "win/WIN_RegKey.h"
 
 namespace addin {
 
 namespace {
-
-// An open registry key, closed on every way out.
-class Key_t {
-public:
-    Key_t() = default;
-    Key_t(const Key_t&) = delete;
-    Key_t& operator=(const Key_t&) = delete;
-    ~Key_t() {
-        if (key_) ::RegCloseKey(key_);
-    }
-    HKEY Get() const { return key_; }
-    HKEY* Put() { return &key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
 
 HRESULT FromWin32(LONG error) {
     return HRESULT_FROM_WIN32(static_cast<unsigned long>(error));
 }
 
 // Creates (or opens) parent\path and sets its default value to data unless data is null.
-LONG SetKey(HKEY parent, const std::string& path, const char* data, Key_t& key) {
+LONG SetKey(HKEY parent, const std::string& path, const char* data, win::RegKey_t& key) {
     LONG error = ::RegCreateKeyExA(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                    KEY_READ | KEY_WRITE, nullptr, key.Put(), nullptr);
     if (error != ERROR_SUCCESS || !data) return error;
@@ -36,7 +21,7 @@ LONG SetKey(HKEY parent, const std::string& path, const char* data, Key_t& key) 
 }
 
 LONG SetKey(HKEY parent, const std::string& path, const char* data) {
-    Key_t key;
+    win::RegKey_t key;
     return SetKey(parent, path, data, key);
 }
 
@@ -48,7 +33,7 @@ LONG SetValue(HKEY key, const char* name, const std::string& data) {
 // Deletes parent\name with all its subkeys.
 LONG DeleteTree(HKEY parent, const std::string& name) {
     {
-        Key_t key;
+        win::RegKey_t key;
         LONG error = ::RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ | KEY_WRITE, key.Put());
         if (error != ERROR_SUCCESS) return error;
         char child[MAX_PATH + 1];
@@ -78,13 +63,13 @@ LONG WriteProgId(const std::string& progid) {
 }
 
 LONG WriteClassKey(const std::string& module_path) {
-    Key_t clsid;  // CLSID itself: created when missing, never removed
+    win::RegKey_t clsid;  // CLSID itself: created when missing, never removed
     LONG error = SetKey(HKEY_CLASSES_ROOT, "CLSID", nullptr, clsid);
     if (error != ERROR_SUCCESS) return error;
     error = DeleteTree(clsid.Get(), kAddinClsid);
     if (error != ERROR_SUCCESS && error != ERROR_FILE_NOT_FOUND) return error;
 
-    Key_t cls;
+    win::RegKey_t cls;
     error = SetKey(clsid.Get(), kAddinClsid, kClassName, cls);
     if (error == ERROR_SUCCESS) error = SetKey(cls.Get(), "ProgID", kProgId);
     if (error == ERROR_SUCCESS)
@@ -92,7 +77,7 @@ LONG WriteClassKey(const std::string& module_path) {
     if (error == ERROR_SUCCESS) error = SetKey(cls.Get(), "Programmable", nullptr);
     if (error != ERROR_SUCCESS) return error;
     {
-        Key_t server;
+        win::RegKey_t server;
         error = SetKey(cls.Get(), "InprocServer32", module_path.c_str(), server);
         if (error == ERROR_SUCCESS) error = SetValue(server.Get(), "ThreadingModel", "Apartment");
         if (error != ERROR_SUCCESS) return error;

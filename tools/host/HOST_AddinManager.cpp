@@ -4,31 +4,17 @@
 #include <cstdlib>
 
 #include "addin/ADDIN_Bstr.h"
+#include "win/WIN_RegKey.h"
 
 namespace host {
 
 namespace {
 
-class Key_t {
-public:
-    Key_t() = default;
-    Key_t(const Key_t&) = delete;
-    Key_t& operator=(const Key_t&) = delete;
-    ~Key_t() {
-        if (key_) ::RegCloseKey(key_);
-    }
-    HKEY Get() const { return key_; }
-    HKEY* Put() { return &key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
-
 HRESULT FromWin32(LONG error) {
     return error == ERROR_SUCCESS ? S_OK : HRESULT_FROM_WIN32(error);
 }
 
-LONG OpenList(Key_t& list) {
+LONG OpenList(win::RegKey_t& list) {
     return ::RegCreateKeyExA(HKEY_CURRENT_USER, kAddinListKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
                              list.Put(), nullptr);
 }
@@ -57,7 +43,7 @@ AddinEntry_t::AddinEntry_t(std::shared_ptr<Recorder_t> recorder, std::string key
 HRESULT AddinEntry_t::Remove() {
     HRESULT hr = Record("Remove", {Quote(key_)});
     if (FAILED(hr)) return hr;
-    Key_t list;
+    win::RegKey_t list;
     LONG error = OpenList(list);
     if (error == ERROR_SUCCESS) error = ::RegDeleteKeyA(list.Get(), key_.c_str());
     return FromWin32(error);
@@ -70,7 +56,7 @@ HRESULT AddinManager_t::AddAddin(BSTR clsid, BSTR name, IDesktopAddinEntry** ent
     if (FAILED(hr)) return hr;
     if (!entry) return E_POINTER;
     *entry = nullptr;
-    Key_t list;
+    win::RegKey_t list;
     LONG error = OpenList(list);
     if (error != ERROR_SUCCESS) return FromWin32(error);
     // The next number after the highest one in use.
@@ -85,7 +71,7 @@ HRESULT AddinManager_t::AddAddin(BSTR clsid, BSTR name, IDesktopAddinEntry** ent
     }
     char name_of_key[16];
     std::snprintf(name_of_key, sizeof name_of_key, "%04lu", next);
-    Key_t added;
+    win::RegKey_t added;
     error =
         ::RegCreateKeyExA(list.Get(), name_of_key, 0, nullptr, 0, KEY_WRITE, nullptr, added.Put(), nullptr);
     if (error == ERROR_SUCCESS) error = WriteText(added.Get(), "Clsid", addin::BstrToAnsi(clsid));
@@ -103,7 +89,7 @@ HRESULT AddinManager_t::FindAddin(BSTR clsid, IDesktopAddinEntry** entry) {
     if (!entry) return E_POINTER;
     *entry = nullptr;
     std::string wanted = addin::BstrToAnsi(clsid);
-    Key_t list;
+    win::RegKey_t list;
     LONG error = OpenList(list);
     if (error != ERROR_SUCCESS) return FromWin32(error);
     char child[MAX_PATH + 1];
@@ -111,7 +97,7 @@ HRESULT AddinManager_t::FindAddin(BSTR clsid, IDesktopAddinEntry** entry) {
         DWORD size = sizeof child;
         if (::RegEnumKeyExA(list.Get(), i, child, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
             break;
-        Key_t key;
+        win::RegKey_t key;
         if (::RegOpenKeyExA(list.Get(), child, 0, KEY_READ, key.Put()) != ERROR_SUCCESS) continue;
         if (::lstrcmpiA(ReadText(key.Get(), "Clsid").c_str(), wanted.c_str()) != 0) continue;
         auto found = Make<AddinEntry_t>(Recorder(), child);

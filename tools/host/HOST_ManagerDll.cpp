@@ -10,6 +10,7 @@
 #include "addin/ADDIN_Module.h"
 #include "addin/ADDIN_Server.h"
 #include "tools/host/HOST_AddinManager.h"
+#include "win/WIN_RegKey.h"
 
 namespace {
 
@@ -62,13 +63,12 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
 STDAPI DllRegisterServer() {
     try {
         std::string server = std::string(kClassKey) + "\\InprocServer32";
-        HKEY key = nullptr;
+        win::RegKey_t key;
         LONG error = ::RegCreateKeyExA(HKEY_CLASSES_ROOT, server.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                                       &key, nullptr);
+                                       key.Put(), nullptr);
         if (error != ERROR_SUCCESS) return HRESULT_FROM_WIN32(error);
-        error = SetText(key, nullptr, addin::ModulePath());
-        if (error == ERROR_SUCCESS) error = SetText(key, "ThreadingModel", "Apartment");
-        ::RegCloseKey(key);
+        error = SetText(key.Get(), nullptr, addin::ModulePath());
+        if (error == ERROR_SUCCESS) error = SetText(key.Get(), "ThreadingModel", "Apartment");
         return error == ERROR_SUCCESS ? S_OK : HRESULT_FROM_WIN32(error);
     } catch (...) {
         return E_FAIL;
