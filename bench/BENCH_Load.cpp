@@ -2,11 +2,13 @@
 //   Waypoints: 200,000 waypoints with typical names and texts (target >= 1,000,000 per second)
 //   Tracks:    20 tracks of 100,000 points (target >= 5,000,000 points per second,
 //              peak memory <= 3 x file size)
-// Beside each, the floor: reading the same file's bytes into memory.
+// Beside each, two floors: reading the same file's bytes into a new string (memory faulted in
+// page by page), and into a block whose pages were taken in one call (base::TakeSystemPages).
 // Memory is measured in a forked child that does one load, two ways, reported as counters of
 // the Load benchmarks (MiB, and over the file size):
-//   peak_heap   the highest number of heap bytes live during the load, counted by this
-//               program's replacement of operator new/delete (malloc_usable_size of every block);
+//   peak_heap   the highest number of bytes live during the load: heap blocks, counted by this
+//               program's replacement of operator new/delete (malloc_usable_size of every block),
+//               plus the blocks taken from the system (a database's arena);
 //   child_rss   the child's maximum resident set (wait4) less that of a child that does nothing.
 // The files are generated once per run into a temporary folder and removed at exit.
 #include <benchmark/benchmark.h>
@@ -23,6 +25,7 @@
 #include <optional>
 #include <string>
 
+#include "base/BASE_SystemPages.h"
 #include "tests/support/builder/TBK_BigFile.h"
 #include "trove/TROVE_Database.h"
 #include "trove/TROVE_Load.h"
@@ -35,19 +38,29 @@ bool g_counting = false;
 std::int64_t g_live = 0;
 std::int64_t g_peak = 0;
 
+// Called after every rise of the heap and before every fall; system blocks are only given
+// back with the database, after its load's last look here.
+void NotePeak() {
+    const std::int64_t live = g_live + static_cast<std::int64_t>(base::SystemPagesInUse());
+    if (live > g_peak) g_peak = live;
+}
+
 void* Allocate(std::size_t size) {
     void* p = std::malloc(size ? size : 1);
     if (!p) throw std::bad_alloc();
     if (g_counting) {
         g_live += static_cast<std::int64_t>(malloc_usable_size(p));
-        if (g_live > g_peak) g_peak = g_live;
+        NotePeak();
     }
     return p;
 }
 
 void Release(void* p) noexcept {
     if (!p) return;
-    if (g_counting) g_live -= static_cast<std::int64_t>(malloc_usable_size(p));
+    if (g_counting) {
+        NotePeak();
+        g_live -= static_cast<std::int64_t>(malloc_usable_size(p));
+    }
     std::free(p);
 }
 
@@ -116,7 +129,9 @@ const Files_t& Files() {
 
 bool LoadOnce(const std::string& path) {
     trove::Database_t db{trove::Name_t(), 3};
-    return trove::LoadFile(path, db).outcome == trove::LoadOutcome_t::Loaded;
+    const bool loaded = trove::LoadFile(path, db).outcome == trove::LoadOutcome_t::Loaded;
+    NotePeak();
+    return loaded;
 }
 
 // A child process that loads path (or does nothing when path is null): its maximum resident
@@ -197,11 +212,32 @@ void ReadBytes(benchmark::State& state, const BigFile_t& file) {
     state.SetBytesProcessed(std::int64_t(state.iterations() * file.size));
 }
 
+// The second floor: the same bytes into memory populated in bulk.
+void ReadBytesPopulated(benchmark::State& state, const BigFile_t& file) {
+    for (auto _ : state) {
+        std::ifstream in(file.path, std::ios::binary);
+        void* block = base::TakeSystemPages(file.size);
+        in.read(static_cast<char*>(block), std::streamsize(file.size));
+        const bool whole = std::uint64_t(in.gcount()) == file.size;
+        benchmark::DoNotOptimize(block);
+        base::GiveBackSystemPages(block, file.size);
+        if (!whole) {
+            state.SkipWithError("short read");
+            return;
+        }
+    }
+    state.SetItemsProcessed(std::int64_t(state.iterations() * file.items));
+    state.SetBytesProcessed(std::int64_t(state.iterations() * file.size));
+}
+
 void BM_LoadWaypoints(benchmark::State& state) {
     Load(state, Files().waypoint_file);
 }
 void BM_ReadBytesWaypoints(benchmark::State& state) {
     ReadBytes(state, Files().waypoint_file);
+}
+void BM_ReadBytesPopulatedWaypoints(benchmark::State& state) {
+    ReadBytesPopulated(state, Files().waypoint_file);
 }
 void BM_LoadTracks(benchmark::State& state) {
     Load(state, Files().track_file);
@@ -209,11 +245,16 @@ void BM_LoadTracks(benchmark::State& state) {
 void BM_ReadBytesTracks(benchmark::State& state) {
     ReadBytes(state, Files().track_file);
 }
+void BM_ReadBytesPopulatedTracks(benchmark::State& state) {
+    ReadBytesPopulated(state, Files().track_file);
+}
 
 BENCHMARK(BM_LoadWaypoints)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBytesWaypoints)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadBytesPopulatedWaypoints)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LoadTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBytesTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadBytesPopulatedTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -7,7 +7,7 @@
 
 namespace tool {
 
-std::string JsonString(const std::string& bytes) {
+std::string JsonString(std::string_view bytes) {
     static const char kHex[] = "0123456789ABCDEF";
     std::string text;
     text.reserve(bytes.size() + 2);

@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tool {
 
 // The JSON string for bytes, quotes included.
-std::string JsonString(const std::string& bytes);
+std::string JsonString(std::string_view bytes);
 // The shortest text that reads back as the same double; integral values print as integers
 // (1234). JSON has no NaN or infinity: they become the strings "NaN", "Infinity", "-Infinity".
 std::string JsonReal(double value);
@@ -32,7 +33,7 @@ public:
     // The next value is this member of the current object.
     void Key(const char* key);
 
-    void String(const std::string& bytes) { Scalar(JsonString(bytes)); }
+    void String(std::string_view bytes) { Scalar(JsonString(bytes)); }
     void Int(std::int64_t value) { Scalar(std::to_string(value)); }
     void UInt(std::uint64_t value) { Scalar(std::to_string(value)); }
     void Real(double value) { Scalar(JsonReal(value)); }

@@ -1,17 +1,21 @@
 #pragma once
-// A keyed table of the database: records owned by value, in the key class's order.
+// A keyed table of the database: records owned by value, in the key class's order. A table
+// made with an arena allocator keeps its nodes in that arena; a copy of a table keeps its own
+// on the heap.
 #include <functional>
 #include <map>
 #include <utility>
 
+#include "base/BASE_ArenaAllocator.h"
 #include "trove/TROVE_Exception.h"
 
 namespace trove {
 
 template <class Id, class Record>
-class BasicTable_t : public std::map<Id, Record, std::less<Id>> {
+class BasicTable_t
+    : public std::map<Id, Record, std::less<Id>, base::ArenaAllocator_t<std::pair<const Id, Record>>> {
 public:
-    using Base = std::map<Id, Record, std::less<Id>>;
+    using Base = std::map<Id, Record, std::less<Id>, base::ArenaAllocator_t<std::pair<const Id, Record>>>;
     using Base::Base;
 
     // Files the record of old_id under new_id. Keys that are the same in the table order leave

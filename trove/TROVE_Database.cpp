@@ -28,7 +28,12 @@ bool IsRouteStartBlocked(const WaypointId_t& id) {
 }  // namespace
 
 Database_t::Database_t(const trove::Name_t& name, std::uint32_t max_name_length)
-    : volumes(1), name_(name), max_name_length_(max_name_length) {
+    : waypoints(WaypointTable_t::allocator_type(&arena_)),
+      routes(RouteTable_t::allocator_type(&arena_)),
+      tracks(TrackTable_t::allocator_type(&arena_)),
+      volumes(1),
+      name_(name),
+      max_name_length_(max_name_length) {
     BASE_ASSERT(max_name_length >= kMinNameLength);
 }
 

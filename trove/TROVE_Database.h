@@ -10,6 +10,7 @@
 #include <set>
 #include <vector>
 
+#include "base/BASE_Arena.h"
 #include "trove/TROVE_BasicTable.h"
 #include "trove/TROVE_Broadcaster.h"
 #include "trove/TROVE_ChangeKind.h"
@@ -35,6 +36,9 @@ using MapSet_t = std::set<Map_t>;
 constexpr std::uint32_t kMinNameLength = 3;
 
 class Database_t : public jnl::Database_t {
+    // First of the members: the tables' nodes live in it, so it must go last.
+    base::Arena_t arena_;
+
 public:
     // A maximum name length below 3 raises base::Assert_t.
     Database_t(const Name_t& name, std::uint32_t max_name_length);
@@ -99,6 +103,10 @@ public:
     // The track that the current track names; erasing that track clears it.
     void SetCurrentTrack(const TrackId_t& id);
     const TrackId_t* CurrentTrack() const { return current_track_.get(); }
+
+    // Where the tables keep their nodes, and the file readers their texts; it goes with the
+    // database.
+    base::Arena_t& Arena() { return arena_; }
 
     const Name_t& Name() const { return name_; }
     std::uint32_t MaxNameLength() const { return max_name_length_; }

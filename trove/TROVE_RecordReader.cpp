@@ -15,11 +15,11 @@ namespace trove {
 
 namespace {
 
-// A default record in a node of its own, to be read into and then handed to a table:
+// A default record in a node of its own, to be read into and then handed to table:
 // filing a record this way never copies it.
 template <class Table>
-typename Table::node_type NewNode() {
-    Table scratch;
+typename Table::node_type NewNode(const Table& table) {
+    Table scratch(table.get_allocator());
     scratch.emplace(std::piecewise_construct, std::tuple<>(), std::tuple<>());
     return scratch.extract(scratch.begin());
 }
@@ -89,9 +89,9 @@ void RecordReader_t::Dispatch(bin::record_t& rec) {
 // --- waypoints
 
 void RecordReader_t::ReadWaypoint(bin::record_t& rec) {
-    WaypointTable_t::node_type node = NewNode<WaypointTable_t>();
-    node.key().Read(rec, data_version_);
-    ReadWaypointBodyInPlace(rec, node.mapped(), data_version_);
+    WaypointTable_t::node_type node = NewNode(db_.waypoints);
+    node.key().Read(rec, data_version_, &db_.Arena());
+    ReadWaypointBodyInPlace(rec, node.mapped(), data_version_, &db_.Arena());
     if (rec.fail()) throw BadStream_t("TROVE_Database", 124);
     seen_ = true;
     batch_.Add(std::move(node));
@@ -123,7 +123,7 @@ void RecordReader_t::ResolvePending() {
 
 void RecordReader_t::ReadRoute(bin::record_t& rec) {
     // A damaged record keeps the default, empty route and fails the route checks below.
-    RouteTable_t::node_type node = NewNode<RouteTable_t>();
+    RouteTable_t::node_type node = NewNode(db_.routes);
     node.key().Read(rec);
     ReadRouteBody(rec, node.mapped(), data_version_);
     seen_ = true;
@@ -162,7 +162,7 @@ void RecordReader_t::InsertRoute(RouteTable_t::node_type node) {
 
 void RecordReader_t::ReadTrack(bin::record_t& rec) {
     // A damaged record still files a track: the name read (or none) with a default body.
-    TrackTable_t::node_type node = NewNode<TrackTable_t>();
+    TrackTable_t::node_type node = NewNode(db_.tracks);
     node.key().Read(rec);
     ReadTrackBody(rec, node.mapped());
     seen_ = true;

@@ -35,6 +35,10 @@ void WaypointId_t::Read(bin::istream& in) {
 }
 
 void WaypointId_t::Read(bin::istream& in, std::uint16_t data_version) {
+    Read(in, data_version, nullptr);
+}
+
+void WaypointId_t::Read(bin::istream& in, std::uint16_t data_version, base::Arena_t* arena) {
     // Read into plain values rather than a whole default key: a key's block is a heap vector,
     // and the one this key already has can take the new bytes.
     Name_t read_name;
@@ -72,7 +76,11 @@ void WaypointId_t::Read(bin::istream& in, std::uint16_t data_version) {
     }
     name = std::move(read_name);
     id_class = read_class;
-    id_text = std::move(read_text);
+    if (arena != nullptr) {
+        id_text.Assign(*arena, read_text);
+    } else {
+        id_text = read_text;
+    }
     id_number_1 = number_1;
     id_number_2 = number_2;
     id_block.assign(block, block + kWaypointBlockSize);

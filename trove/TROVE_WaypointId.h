@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/BASE_Arena.h"
+#include "base/BASE_ArenaString.h"
 #include "trove/TROVE_Key.h"
 #include "trove/TROVE_Name.h"
 #include "trove/bin/BIN_IStream.h"
@@ -34,10 +36,12 @@ public:
     // The whole key is read into a default key and copied here only when every field arrived
     // and id_class is 0 to 12 (otherwise the fail bit is set); on failure this key is unchanged.
     void Read(bin::istream& in, std::uint16_t data_version);
+    // The same, with id_text made in arena (as a database's reader does for its own nodes).
+    void Read(bin::istream& in, std::uint16_t data_version, base::Arena_t* arena);
 
     Name_t name;
     std::int32_t id_class = 0;
-    std::string id_text;
+    base::ArenaString_t id_text;  // read like std::string
     std::uint32_t id_number_1 = 0;
     std::uint32_t id_number_2 = 0xFFFFFFFF;
     std::vector<std::uint8_t> id_block = std::vector<std::uint8_t>(kWaypointBlockSize, 0xFF);

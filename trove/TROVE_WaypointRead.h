@@ -2,6 +2,7 @@
 // The waypoint body as a W record holds it after the key.
 #include <cstdint>
 
+#include "base/BASE_Arena.h"
 #include "trove/TROVE_Waypoint.h"
 #include "trove/bin/BIN_IStream.h"
 
@@ -14,7 +15,8 @@ namespace trove {
 void ReadWaypointBody(bin::istream& in, Waypoint_t& target, std::uint16_t data_version);
 
 // The same, read straight into body: for a default body that is dropped when the stream fails,
-// as a file's reader does with the record it is filling.
-void ReadWaypointBodyInPlace(bin::istream& in, Waypoint_t& body, std::uint16_t data_version);
+// as a file's reader does with the record it is filling. With an arena, the texts are made in it.
+void ReadWaypointBodyInPlace(bin::istream& in, Waypoint_t& body, std::uint16_t data_version,
+                             base::Arena_t* arena = nullptr);
 
 }  // namespace trove

@@ -56,6 +56,19 @@ public:
         return zero != nullptr;
     }
 
+    // As TakeText, with the characters left in place: [from, from + n) until the content changes.
+    bool TakeTextSpan(const C*& from, std::size_t& n) noexcept {
+        C* const at = this->gptr();
+        C* const end = this->egptr();
+        from = at;
+        n = 0;
+        if (at == end) return false;
+        C* zero = static_cast<C*>(std::memchr(at, 0, static_cast<std::size_t>(end - at)));
+        n = static_cast<std::size_t>((zero ? zero : end) - at);
+        this->setg(this->eback(), zero ? zero + 1 : end, end);
+        return zero != nullptr;
+    }
+
     // Copies n characters from the read position to dst and moves past them, if that many are
     // there; otherwise copies nothing and returns false. Fixed-size reads skip sgetn this way.
     bool TakeBytes(C* dst, std::size_t n) noexcept {

@@ -119,6 +119,29 @@ basic_istream<C, Tr>& basic_istream<C, Tr>::ReadText(std::string& dst) {
 }
 
 template <class C, class Tr>
+basic_istream<C, Tr>& basic_istream<C, Tr>::ReadTextView(std::string_view& text, std::string& staging) {
+    text = std::string_view();
+    if (!(memory_ && this->rdbuf() == memory_)) {
+        ReadText(staging);
+        text = staging;
+        return *this;
+    }
+    if (!Enter()) return *this;
+    const C* from = nullptr;
+    std::size_t n = 0;
+    const bool whole = memory_->TakeTextSpan(from, n);
+    text = std::string_view(from, n);
+    if (whole) return *this;
+    try {
+        // A text cut off by the end of the data keeps what was read.
+        this->setstate(std::ios_base::eofbit | std::ios_base::failbit);
+    } catch (...) {
+        SetBad();
+    }
+    return *this;
+}
+
+template <class C, class Tr>
 basic_istream<C, Tr>& basic_istream<C, Tr>::ReadBlock(std::vector<std::uint8_t>& dst, std::size_t n) {
     if (!Enter()) return *this;
     std::vector<std::uint8_t> block;

@@ -8,6 +8,7 @@
 #include <ios>
 #include <streambuf>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -34,6 +35,9 @@ public:
     template <class T>
     basic_istream& Read(T& dst);
     basic_istream& ReadText(std::string& dst);
+    // As ReadText, without a copy where the bytes are in memory: text shows them there, valid
+    // until the next read, or else in staging.
+    basic_istream& ReadTextView(std::string_view& text, std::string& staging);
     basic_istream& ReadBlock(std::vector<std::uint8_t>& dst, std::size_t n);
     basic_istream& ReadOptionalReal(base::Optional_t<double>& dst);
     // Out of lo..hi (inclusive) sets the fail bit and keeps dst.

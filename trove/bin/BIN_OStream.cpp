@@ -35,8 +35,8 @@ basic_ostream<C, Tr>& basic_ostream<C, Tr>::PutByte(std::uint8_t value) {
 }
 
 template <class C, class Tr>
-basic_ostream<C, Tr>& basic_ostream<C, Tr>::WriteText(const std::string& text) {
-    BASE_ASSERT(text.find('\0') == std::string::npos);
+basic_ostream<C, Tr>& basic_ostream<C, Tr>::WriteText(std::string_view text) {
+    BASE_ASSERT(text.find('\0') == std::string_view::npos);
     WriteRaw(text.data(), text.size());
     return PutByte(0);
 }

@@ -7,6 +7,7 @@
 #include <ios>
 #include <streambuf>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -29,7 +30,7 @@ public:
     template <class T>
     basic_ostream& Write(T value);
     // The text's bytes and one zero byte; a text holding a zero byte could not be read back.
-    basic_ostream& WriteText(const std::string& text);
+    basic_ostream& WriteText(std::string_view text);
     basic_ostream& WriteBlock(const std::vector<std::uint8_t>& block);
     basic_ostream& WriteOptionalReal(const base::Optional_t<double>& value);
     basic_ostream& WritePosition(const geo::Position_t& position);
