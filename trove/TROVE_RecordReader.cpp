@@ -17,10 +17,10 @@ namespace {
 
 // A default record in a node of its own, to be read into and then handed to table:
 // filing a record this way never copies it.
-template <class Table>
-typename Table::node_type NewNode(const Table& table) {
+template <class Table, class... RecordArgs>
+typename Table::node_type NewNode(const Table& table, RecordArgs... record_args) {
     Table scratch(table.get_allocator());
-    scratch.emplace(std::piecewise_construct, std::tuple<>(), std::tuple<>());
+    scratch.emplace(std::piecewise_construct, std::tuple<>(), std::make_tuple(record_args...));
     return scratch.extract(scratch.begin());
 }
 
@@ -162,7 +162,7 @@ void RecordReader_t::InsertRoute(RouteTable_t::node_type node) {
 
 void RecordReader_t::ReadTrack(bin::record_t& rec) {
     // A damaged record still files a track: the name read (or none) with a default body.
-    TrackTable_t::node_type node = NewNode(db_.tracks);
+    TrackTable_t::node_type node = NewNode(db_.tracks, &db_.Arena());
     node.key().Read(rec);
     ReadTrackBody(rec, node.mapped());
     seen_ = true;

@@ -6,6 +6,9 @@ namespace trove {
 
 Track_t::Track_t() : filter(std::make_unique<NullFilter_t>()) {}
 
+Track_t::Track_t(base::Arena_t* arena)
+    : segments(Segments_t::allocator_type(arena)), filter(std::make_unique<NullFilter_t>()) {}
+
 Track_t::Track_t(const Track_t& other)
     : track_byte(other.track_byte),
       track_enum(other.track_enum),
@@ -40,7 +43,7 @@ std::int32_t Track_t::AppendPoint(const TrackPoint_t& point) {
         if (last.points.size() >= kTrackSegmentPoints) {
             // A full segment keeps its share of the totals; the new one starts at its last point.
             const TrackPoint_t boundary = last.points.back();
-            segments.emplace_back().Append(boundary);
+            segments.emplace_back(segments.get_allocator()).Append(boundary);
         } else {
             // The growing segment's share is taken out and put back in below.
             stats.distance -= last.stats.distance;
@@ -49,7 +52,7 @@ std::int32_t Track_t::AppendPoint(const TrackPoint_t& point) {
         }
     }
     if (segments.empty()) {
-        segments.emplace_back();
+        segments.emplace_back(segments.get_allocator());
         stats.first = point;
     }
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <list>
 
+#include "base/BASE_Arena.h"
+#include "base/BASE_ArenaAllocator.h"
 #include "base/BASE_AutoPtr.h"
 #include "geo/GEO_Position.h"
 #include "map/MAP_ScrnRect.h"
@@ -18,8 +20,13 @@ namespace trove {
 
 class Track_t {
 public:
+    using Segments_t = std::list<TrackSegment_t, base::ArenaAllocator_t<TrackSegment_t>>;
+
     // Owns a new NullFilter_t.
     Track_t();
+    // The same, with segments and points taken from arena (a database's, for a track read into
+    // its table); copies of the track keep theirs on the heap.
+    explicit Track_t(base::Arena_t* arena);
     // Deep copies; the filter is cloned. A track without a filter cannot be copied
     // (base::Assert_t from the owning pointer).
     Track_t(const Track_t& other);
@@ -35,7 +42,7 @@ public:
 
     std::uint8_t track_byte = 1;
     std::int32_t track_enum = 0;  // 0 to 16, checked by the reader
-    std::list<TrackSegment_t> segments;
+    Segments_t segments;
     // All segments combined, except count, which stays 0 here.
     TrackStats_t stats;
     base::AutoPtr_t<TrackFilterIntf_t> filter;
