@@ -1,7 +1,7 @@
 // Loading generated data files into the database, the way the import loads them:
-//   Waypoints: 200,000 waypoints with typical names and texts (target >= 1,000,000 per second)
-//   Tracks:    20 tracks of 100,000 points (target >= 5,000,000 points per second,
-//              peak memory <= 3 x file size)
+//   Waypoints: 200,000 waypoints with typical names and texts (target >= 2,000,000 per second)
+//   Tracks:    20 tracks of 100,000 points (target >= 10,000,000 points per second)
+// and for both a peak memory of at most twice the file's size.
 // Beside each, two floors: reading the same file's bytes into a new string (memory faulted in
 // page by page), and into a block whose pages were taken in one call (base::TakeSystemPages).
 // Memory is measured in a forked child that does one load, two ways, reported as counters of
