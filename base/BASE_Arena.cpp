@@ -5,6 +5,25 @@
 
 #include "base/BASE_SystemPages.h"
 
+// Under the address sanitizer, the arena marks what it has not handed out, so that reads and
+// writes beyond a node or a text are caught as they are on the heap.
+#if defined(__SANITIZE_ADDRESS__)
+#define BASE_ARENA_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define BASE_ARENA_ASAN 1
+#endif
+#endif
+
+#ifdef BASE_ARENA_ASAN
+#include <sanitizer/asan_interface.h>
+#define BASE_ARENA_CLOSE(p, n) ASAN_POISON_MEMORY_REGION(p, n)
+#define BASE_ARENA_OPEN(p, n) ASAN_UNPOISON_MEMORY_REGION(p, n)
+#else
+#define BASE_ARENA_CLOSE(p, n) ((void)(p), (void)(n))
+#define BASE_ARENA_OPEN(p, n) ((void)(p), (void)(n))
+#endif
+
 namespace base {
 
 namespace {
@@ -18,7 +37,10 @@ std::size_t RoundUp(std::size_t bytes, std::size_t to) {
 }  // namespace
 
 Arena_t::~Arena_t() {
-    for (const Block_t& block : blocks_) GiveBackSystemPages(block.base, block.size);
+    for (const Block_t& block : blocks_) {
+        BASE_ARENA_OPEN(block.base, block.size);  // the pages may be mapped again for others
+        GiveBackSystemPages(block.base, block.size);
+    }
 }
 
 void* Arena_t::Allocate(std::size_t bytes) {
@@ -26,6 +48,7 @@ void* Arena_t::Allocate(std::size_t bytes) {
     const std::size_t size_class = RoundUp(bytes == 0 ? 1 : bytes, kAlignment) / kAlignment;
     if (size_class < free_.size() && free_[size_class] != nullptr) {
         void* piece = free_[size_class];
+        BASE_ARENA_OPEN(piece, size_class * kAlignment);
         free_[size_class] = *static_cast<void**>(piece);
         return piece;
     }
@@ -49,6 +72,7 @@ void Arena_t::Free(void* piece, std::size_t bytes) noexcept {
     }
     *static_cast<void**>(piece) = free_[size_class];
     free_[size_class] = piece;
+    BASE_ARENA_CLOSE(piece, size_class * kAlignment);
 }
 
 char* Arena_t::AllocateBytes(std::size_t bytes) {
@@ -64,6 +88,7 @@ char* Arena_t::Take(std::size_t bytes, std::size_t alignment) {
     }
     char* const piece = reinterpret_cast<char*>(at);
     next_ = piece + bytes;
+    BASE_ARENA_OPEN(piece, bytes);
     return piece;
 }
 
@@ -73,6 +98,7 @@ void Arena_t::NewBlock(std::size_t at_least) {
     blocks_.reserve(blocks_.size() + 1);  // so that the block below is always recorded
     void* base = TakeSystemPages(size);
     blocks_.push_back(Block_t{base, size});
+    BASE_ARENA_CLOSE(base, size);
     block_bytes_ += size;
     next_ = static_cast<char*>(base);
     end_ = next_ + size;
