@@ -20,6 +20,10 @@ constexpr std::uint32_t kImportMaxNameLength = 3;
 }  // namespace
 
 int Dump(const std::string& path, std::ostream& out, std::ostream& err) {
+    return LoadAndWrite(path, out, err, WriteDumpJson);
+}
+
+int LoadAndWrite(const std::string& path, std::ostream& out, std::ostream& err, const LoadedWriter_t& write) {
     const std::string prefix = "trovix: " + path + ": ";
     // Linux opens a folder as a file that fails on the first read; Windows refuses to open it.
     // Both say the same here: it cannot be opened.
@@ -49,7 +53,7 @@ int Dump(const std::string& path, std::ostream& out, std::ostream& err) {
         }
         // Built completely before anything is printed, so a failure leaves stdout empty.
         std::ostringstream json;
-        WriteDumpJson(json, db, doc, result);
+        write(json, db, doc, result);
         out << json.str();
         out.flush();
         return kExitOk;
