@@ -6,7 +6,7 @@ set -euo pipefail
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
-want_native=(cmake g++ make googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xxd)
+want_native=(cmake g++ make googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xxd libxml2-utils python3-gpxpy)
 want_win=(g++-mingw-w64-i686-posix mingw-w64-tools wine wine32:i386 xvfb xauth)
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
