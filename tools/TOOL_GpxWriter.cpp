@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "base/BASE_ApplicationInfo.h"
@@ -18,6 +19,13 @@ namespace {
 template <class Text>
 std::string_view View(const Text& text) {
     return std::string_view(text.data(), text.size());
+}
+
+// Copies a literal to p; returns the end.
+template <std::size_t N>
+char* Put(char* p, const char (&text)[N]) {
+    std::memcpy(p, text, N - 1);
+    return p + N - 1;
 }
 
 class Gpx_t {
@@ -78,7 +86,6 @@ private:
     char degrees_[32];
     char real_[400];
     char number_[24];
-    char time_[32];
 };
 
 void Gpx_t::Document(const trove::Database_t& db, const trove::DocInfo_t& doc,
@@ -189,12 +196,19 @@ void Gpx_t::Waypoint(const trove::WaypointId_t& id, const trove::Waypoint_t& w) 
     TextAttribute("id_text", View(id.id_text));
     Number("id_number_1", id.id_number_1);
     Number("id_number_2", id.id_number_2);
-    std::string block;
+    // The block is 8 bytes as read; the buffer takes any size in pieces.
+    xml_.Raw(" id_block=\"");
+    char hex[32];
+    std::size_t used = 0;
     for (std::uint8_t b : id.id_block) {
-        block += kHex[b >> 4];
-        block += kHex[b & 0xF];
+        hex[used++] = kHex[b >> 4];
+        hex[used++] = kHex[b & 0xF];
+        if (used == sizeof hex) {
+            xml_.Raw(std::string_view(hex, used));
+            used = 0;
+        }
     }
-    xml_.PlainAttribute("id_block", block);
+    xml_.Raw(std::string_view(hex, used)).Raw("\"");
     Number("id_short", id.id_short);
     Number("id_number_3", id.id_number_3);
     OddAltitude(w.position.altitude);
@@ -265,11 +279,25 @@ void Gpx_t::Track(const trove::TrackId_t& id, const trove::Track_t& track) {
         if (!first_segment && point != segment.points.end()) ++point;
         first_segment = false;
         for (; point != segment.points.end(); ++point) {
-            xml_.Raw("<trkpt");
-            LatLon(point->position);
-            xml_.Raw(">");
-            Ele(point->position.altitude);
-            if (point->time.Has()) xml_.Raw("<time>").Raw(IsoTime(*point->time, time_)).Raw("</time>");
+            // Points are nearly all of a track file: each goes together in one piece.
+            char line[1024];
+            char* p = Put(line, "<trkpt lat=\"");
+            p = PutDegrees(p, point->position.latitude);
+            p = Put(p, "\" lon=\"");
+            p = PutDegrees(p, point->position.longitude);
+            p = Put(p, "\">");
+            const base::Optional_t<double>& altitude = point->position.altitude;
+            if (altitude.Has() && IsFinite(*altitude)) {
+                p = Put(p, "<ele>");
+                p = std::to_chars(p, line + sizeof line, *altitude, std::chars_format::fixed).ptr;
+                p = Put(p, "</ele>");
+            }
+            if (point->time.Has()) {
+                p = Put(p, "<time>");
+                p = PutIsoTime(p, *point->time);
+                p = Put(p, "</time>");
+            }
+            xml_.Raw(std::string_view(line, static_cast<std::size_t>(p - line)));
             const bool odd_altitude = point->position.altitude.Has() && !IsFinite(*point->position.altitude);
             if (point->point_real.Has() || odd_altitude) {
                 xml_.Raw("<extensions><trovix:point");

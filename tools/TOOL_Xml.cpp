@@ -1,7 +1,9 @@
 #include "tools/TOOL_Xml.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "base/BASE_CodePageUnicode.h"
 #include "base/BASE_Exception.h"
@@ -36,11 +38,31 @@ bool IsUtf8(std::string_view text) {
 
 }  // namespace
 
-XmlOut_t::XmlOut_t(std::ostream& out, unsigned code_page) : out_(out), code_page_(code_page) {
-    buffer_.reserve(kChunk + 4096);
+XmlOut_t::XmlOut_t(std::ostream& out, unsigned code_page)
+    : out_(out),
+      code_page_(code_page),
+      buffer_(new char[kCapacity]),
+      at_(buffer_.get()),
+      end_(buffer_.get() + kCapacity) {}
+
+XmlOut_t& XmlOut_t::RawSlow(std::string_view markup) {
+    Flush();
+    if (markup.size() <= kCapacity) return Raw(markup);
+    out_.write(markup.data(), static_cast<std::streamsize>(markup.size()));
+    return *this;
+}
+
+bool XmlOut_t::Plain(std::string_view bytes, bool attribute) {
+    for (char ch : bytes) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || c > 0x7E || c == '&' || c == '<' || c == '>' || (attribute && c == '"')) return false;
+    }
+    Raw(bytes);
+    return true;
 }
 
 XmlOut_t& XmlOut_t::Text(std::string_view bytes) {
+    if (Plain(bytes, false)) return *this;
     converted_.clear();
     replaced_ += base::AppendUtf8(converted_, bytes, code_page_);
     Escaped(false);
@@ -48,23 +70,29 @@ XmlOut_t& XmlOut_t::Text(std::string_view bytes) {
 }
 
 XmlOut_t& XmlOut_t::Attribute(const char* name, std::string_view bytes) {
-    buffer_ += ' ';
-    buffer_ += name;
-    buffer_ += "=\"";
-    converted_.clear();
-    replaced_ += base::AppendUtf8(converted_, bytes, code_page_);
-    Escaped(true);
-    buffer_ += '"';
-    return *this;
+    Raw(" ").Raw(name).Raw("=\"");
+    if (!Plain(bytes, true)) {
+        converted_.clear();
+        replaced_ += base::AppendUtf8(converted_, bytes, code_page_);
+        Escaped(true);
+    }
+    return Raw("\"");
 }
 
 XmlOut_t& XmlOut_t::PlainAttribute(const char* name, std::string_view value) {
-    buffer_ += ' ';
-    buffer_ += name;
-    buffer_ += "=\"";
-    buffer_ += value;
-    buffer_ += '"';
-    return *this;
+    // Put together first: one append instead of five.
+    char piece[128];
+    const std::size_t name_length = std::strlen(name);
+    if (name_length + value.size() + 4 > sizeof piece)
+        return Raw(" ").Raw(name).Raw("=\"").Raw(value).Raw("\"");
+    char* p = piece;
+    *p++ = ' ';
+    p = std::copy(name, name + name_length, p);
+    *p++ = '=';
+    *p++ = '"';
+    p = std::copy(value.begin(), value.end(), p);
+    *p++ = '"';
+    return Raw(std::string_view(piece, static_cast<std::size_t>(p - piece)));
 }
 
 XmlOut_t& XmlOut_t::Utf8Text(std::string_view text) {
@@ -75,60 +103,64 @@ XmlOut_t& XmlOut_t::Utf8Text(std::string_view text) {
 }
 
 void XmlOut_t::Escaped(bool attribute) {
-    for (char ch : converted_) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        if (c >= 0x20 && c != '&' && c != '<' && c != '>' && c != '"') {
-            buffer_ += ch;
-            continue;
-        }
+    const char* run = converted_.data();
+    const char* const end = run + converted_.size();
+    for (const char* at = run; at != end; ++at) {
+        const unsigned char c = static_cast<unsigned char>(*at);
+        if (c >= 0x20 && c != '&' && c != '<' && c != '>' && c != '"') continue;
+        Raw(std::string_view(run, static_cast<std::size_t>(at - run)));
+        run = at + 1;
         switch (c) {
             case '&':
-                buffer_ += "&amp;";
+                Raw("&amp;");
                 break;
             case '<':
-                buffer_ += "&lt;";
+                Raw("&lt;");
                 break;
             case '>':
-                buffer_ += "&gt;";
+                Raw("&gt;");
                 break;
             case '"':
-                buffer_ += attribute ? "&quot;" : "\"";
+                Raw(attribute ? "&quot;" : "\"");
                 break;
             // Kept as references where a parser would change them: line ends everywhere,
             // tabs and line feeds in attributes.
             case '\r':
-                buffer_ += "&#13;";
+                Raw("&#13;");
                 break;
             case '\n':
-                buffer_ += attribute ? "&#10;" : "\n";
+                Raw(attribute ? "&#10;" : "\n");
                 break;
             case '\t':
-                buffer_ += attribute ? "&#9;" : "\t";
+                Raw(attribute ? "&#9;" : "\t");
                 break;
             default:  // a control character XML 1.0 has no place for
-                buffer_ += kReplacement;
+                Raw(kReplacement);
                 ++replaced_;
                 break;
         }
     }
-    if (buffer_.size() >= kChunk) Flush();
+    Raw(std::string_view(run, static_cast<std::size_t>(end - run)));
 }
 
 void XmlOut_t::Flush() {
-    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
+    out_.write(buffer_.get(), static_cast<std::streamsize>(at_ - buffer_.get()));
+    at_ = buffer_.get();
 }
 
 std::string_view Degrees(std::int32_t semicircles, char (&buffer)[32]) {
+    return std::string_view(buffer, static_cast<std::size_t>(PutDegrees(buffer, semicircles) - buffer));
+}
+
+char* PutDegrees(char* p, std::int32_t semicircles) {
     // x * 180 / 2^31 = x * 45 / 2^29, in units of 1e-8 degrees rounded half up: exact in 64
     // bits, since 2^31 * 45 * 10^8 < 2^64.
     const bool negative = semicircles < 0;
     const std::uint64_t magnitude =
         negative ? std::uint64_t(-std::int64_t(semicircles)) : std::uint64_t(semicircles);
     const std::uint64_t units = (magnitude * 4500000000ull + (1ull << 28)) >> 29;
-    char* p = buffer;
     if (negative && units != 0) *p++ = '-';
-    p = std::to_chars(p, buffer + sizeof buffer, units / 100000000).ptr;
+    p = std::to_chars(p, p + 4, units / 100000000).ptr;
     std::uint64_t fraction = units % 100000000;
     if (fraction != 0) {
         char digits[8];
@@ -141,7 +173,7 @@ std::string_view Degrees(std::int32_t semicircles, char (&buffer)[32]) {
         *p++ = '.';
         for (int i = 0; i <= last; ++i) *p++ = digits[i];
     }
-    return std::string_view(buffer, static_cast<std::size_t>(p - buffer));
+    return p;
 }
 
 std::string_view Decimal(double value, char (&buffer)[400]) {
@@ -165,6 +197,10 @@ bool IsFinite(double value) {
 }
 
 std::string_view IsoTime(std::int64_t seconds, char (&buffer)[32]) {
+    return std::string_view(buffer, static_cast<std::size_t>(PutIsoTime(buffer, seconds) - buffer));
+}
+
+char* PutIsoTime(char* p, std::int64_t seconds) {
     std::int64_t days = seconds / 86400;
     std::int64_t rest = seconds % 86400;
     if (rest < 0) {
@@ -189,7 +225,6 @@ std::string_view IsoTime(std::int64_t seconds, char (&buffer)[32]) {
                           static_cast<int>(rest % 60)};
     const int widths[] = {4, 2, 2, 2, 2, 2};
     const char after[] = {'-', '-', 'T', ':', ':', 'Z'};
-    char* p = buffer;
     for (int f = 0; f < 6; ++f) {
         int v = fields[f];
         for (int i = widths[f] - 1; i >= 0; --i) {
@@ -199,7 +234,7 @@ std::string_view IsoTime(std::int64_t seconds, char (&buffer)[32]) {
         p += widths[f];
         *p++ = after[f];
     }
-    return std::string_view(buffer, static_cast<std::size_t>(p - buffer));
+    return p;
 }
 
 }  // namespace tool

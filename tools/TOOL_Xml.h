@@ -4,6 +4,8 @@
 // XML 1.0 forbids, become U+FFFD and are counted. XML's special characters are escaped.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -18,8 +20,9 @@ public:
 
     // Markup, written as it stands.
     XmlOut_t& Raw(std::string_view markup) {
-        buffer_.append(markup);
-        if (buffer_.size() >= kChunk) Flush();
+        if (markup.size() > static_cast<std::size_t>(end_ - at_)) return RawSlow(markup);
+        std::memcpy(at_, markup.data(), markup.size());
+        at_ += markup.size();
         return *this;
     }
     // Element content from bytes of the file's code page.
@@ -39,13 +42,20 @@ public:
     std::size_t Replaced() const { return replaced_; }
 
 private:
-    static constexpr std::size_t kChunk = 1 << 16;
+    static constexpr std::size_t kCapacity = 1 << 16;
+
+    XmlOut_t& RawSlow(std::string_view markup);
 
     void Escaped(bool attribute);
+    // Appends bytes that need neither conversion nor escaping; false (nothing appended) when
+    // some do.
+    bool Plain(std::string_view bytes, bool attribute);
 
     std::ostream& out_;
     unsigned code_page_;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;
+    char* at_;
+    char* end_;
     std::string converted_;  // the current text as UTF-8, before escaping
     std::size_t replaced_ = 0;
 };
@@ -53,6 +63,8 @@ private:
 // Degrees from semicircles (x * 180 / 2^31) in decimal, at most 8 places, trailing zeros cut:
 // enough that rounding degrees * 2^31 / 180 gives x back.
 std::string_view Degrees(std::int32_t semicircles, char (&buffer)[32]);
+// The same written at p (at most 14 characters); returns the end.
+char* PutDegrees(char* p, std::int32_t semicircles);
 
 // The shortest fixed-point text that reads back as the same double (xsd:decimal); only for
 // finite values.
@@ -67,5 +79,7 @@ bool IsFinite(double value);
 
 // "YYYY-MM-DDThh:mm:ssZ" for seconds since 1970-01-01 00:00 UTC.
 std::string_view IsoTime(std::int64_t seconds, char (&buffer)[32]);
+// The same written at p (20 characters); returns the end.
+char* PutIsoTime(char* p, std::int64_t seconds);
 
 }  // namespace tool
