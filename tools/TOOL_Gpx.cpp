@@ -20,6 +20,9 @@ int Gpx(const Options_t& options, std::ostream& out, std::ostream& err) {
     for (const trove::LoadNote_t& note : loaded.notes) {
         std::string line;
         base::AppendUtf8(line, trove::DescribeNote(note), options.code_page);
+        // A name may hold line breaks; the note stays one line.
+        for (char& c : line)
+            if (static_cast<unsigned char>(c) < 0x20) c = ' ';
         err << prefix << line << "\n";
     }
 
