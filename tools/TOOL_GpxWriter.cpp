@@ -28,6 +28,33 @@ char* Put(char* p, const char (&text)[N]) {
     return p + N - 1;
 }
 
+constexpr int kNodesAhead = 6;
+constexpr int kTextsAhead = 3;
+
+inline void Prefetch(const void* p) {
+#if defined(__GNUC__)
+    __builtin_prefetch(p);
+#else
+    (void)p;
+#endif
+}
+
+template <class T>
+void PrefetchBytes(const T* object) {
+    const char* bytes = reinterpret_cast<const char*>(object);
+    for (std::size_t at = 0; at < sizeof(T); at += 64) Prefetch(bytes + at);
+}
+
+void PrefetchTexts(const trove::Waypoint_t& w) {
+    Prefetch(View(w.text_1).data());
+    Prefetch(View(w.text_2).data());
+    Prefetch(View(w.text_3).data());
+    Prefetch(View(w.text_4).data());
+    Prefetch(View(w.text_5).data());
+    Prefetch(View(w.text_6).data());
+    Prefetch(View(w.text_7).data());
+}
+
 class Gpx_t {
 public:
     explicit Gpx_t(XmlOut_t& xml) : xml_(xml) {}
@@ -97,7 +124,17 @@ void Gpx_t::Document(const trove::Database_t& db, const trove::DocInfo_t& doc,
     xml_.Raw("<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" xmlns:trovix=\"").Raw(kTrovixNamespace);
     xml_.Raw("\" version=\"1.1\" creator=\"").Raw(creator).Raw("\">\n");
     Metadata(db, doc, result, name);
-    for (const auto& entry : db.waypoints) Waypoint(entry.first, entry.second);
+    // The nodes of a big table lie all over the heap: each is fetched a few waypoints before it
+    // is written, its texts a little later, so the writing seldom waits for memory.
+    auto node_ahead = db.waypoints.begin();
+    auto texts_ahead = db.waypoints.begin();
+    for (int i = 0; i < kNodesAhead && node_ahead != db.waypoints.end(); ++i) ++node_ahead;
+    for (int i = 0; i < kTextsAhead && texts_ahead != db.waypoints.end(); ++i) ++texts_ahead;
+    for (const auto& entry : db.waypoints) {
+        if (node_ahead != db.waypoints.end()) PrefetchBytes(&*node_ahead++);
+        if (texts_ahead != db.waypoints.end()) PrefetchTexts((texts_ahead++)->second);
+        Waypoint(entry.first, entry.second);
+    }
     for (const auto& entry : db.routes) Route(db, entry.first, entry.second);
     for (const auto& entry : db.tracks) Track(entry.first, entry.second);
     xml_.Raw("</gpx>\n");
