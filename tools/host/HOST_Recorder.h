@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,9 +30,13 @@ public:
     HRESULT Record(const std::string& name, std::vector<std::string> args);
 
     // Makes the host answer the named call with hr; a failure may carry a description as error information.
+    // "name#n" answers only the n-th call of that name (counted from 1) and comes before "name".
     void SetAnswer(const std::string& name, HRESULT hr, const std::string& description = std::string());
-    // Sets the thread's error information for the named call's configured failure (if it has a description).
-    void SetErrorInfo(const std::string& name, const IID& iid) const;
+    // Makes the named call throw std::bad_alloc instead of answering: for callers in the same module,
+    // which see it as their own failure.
+    void SetThrow(const std::string& name) { throws_.insert(name); }
+    // Sets the thread's error information for the last call's configured failure (if it has a description).
+    void SetErrorInfo(const IID& iid) const;
 
     // Writes a free-form line to the echo (results of the host's own calls).
     void Note(const std::string& line) const;
@@ -49,6 +54,9 @@ private:
     std::string echo_path_;
     std::vector<Call_t> calls_;
     std::map<std::string, Answer_t> answers_;
+    std::map<std::string, int> counts_;
+    std::set<std::string> throws_;
+    const Answer_t* last_ = nullptr;  // the answer given to the last call, if one was configured
 };
 
 // Argument texts: a text in double quotes with \t, \n, \r, \\ and \" escaped; numbers in decimal or hex.
