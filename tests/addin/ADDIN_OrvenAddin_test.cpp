@@ -67,6 +67,7 @@ TEST_F(OrvenAddin, TheRegisteredCommandIsACommandObjectOnly) {
     UINT count = 0;
     EXPECT_EQ(dispatch->GetTypeInfoCount(&count), S_OK);
     EXPECT_EQ(count, 1u);
+    addin_test::BoxWatcher_t watcher;  // cancels the command's file dialog
     EXPECT_EQ(application.Get()->Commands().Run("OrvenImportCommand"), S_OK);
 }
 

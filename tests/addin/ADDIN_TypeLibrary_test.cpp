@@ -305,9 +305,15 @@ TEST_F(Dispatch, OnCommandThroughTheCommandsDispatch) {
     DISPID id = IdOf(dispatch.Get(), L"OnCommand");
     EXPECT_EQ(id, 1);
     DISPPARAMS none{nullptr, nullptr, 0, 0};
-    EXPECT_EQ(dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr, nullptr,
-                               nullptr),
-              S_OK);
+    {
+        // The command asks for a file: the watcher cancels its dialog.
+        addin_test::BoxWatcher_t watcher;
+        EXPECT_EQ(dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr, nullptr,
+                                   nullptr),
+                  S_OK);
+        ASSERT_TRUE(watcher.WaitFor(1));
+        EXPECT_EQ(watcher.Boxes()[0].kind, "open");
+    }
     dispatch.Reset();
     created.Reset();
     application.Get()->Commands().ReleaseCommands();
