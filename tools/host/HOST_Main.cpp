@@ -15,10 +15,13 @@
 //                 given more than once)
 // --pick          the open-file dialog is answered with PATH (without it, it is cancelled)
 // --answer-boxes  message boxes and the error dialog are read, printed and closed with OK
+// --quiet         the calls of the runs are not printed; each run prints its time instead, and the
+//                 part of it spent in the host's record methods
 // --records       the records the add-in added are written to FILE as JSON, as `trovix records`
 //                 prints them
 #include <ole2.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -50,6 +53,7 @@ struct Options_t {
     std::string pick;
     bool answer_boxes = false;
     std::string records;
+    bool quiet = false;
     bool framework_version = false;
     bool about = false;
     bool properties = false;
@@ -80,6 +84,8 @@ bool Parse(int argc, char** argv, Options_t& options) {
             options.runs.push_back(argv[++i]);
         } else if (arg == "--pick" && has_value) {
             options.pick = argv[++i];
+        } else if (arg == "--quiet") {
+            options.quiet = true;
         } else if (arg == "--answer-boxes") {
             options.answer_boxes = true;
         } else if (arg == "--records" && has_value) {
@@ -165,10 +171,21 @@ int Run(const Options_t& options) {
         std::unique_ptr<host::DialogWatcher_t> watcher;
         if (!options.runs.empty() && (!options.pick.empty() || options.answer_boxes))
             watcher = std::make_unique<host::DialogWatcher_t>(options.pick, options.answer_boxes, stdout);
+        recorder->SetQuiet(options.quiet);
         for (const std::string& run : options.runs) {
+            const auto start = std::chrono::steady_clock::now();
+            const double host_before = recorder->HostSeconds();
             hr = application.Get()->Commands().Run(run);
+            const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             recorder->Note("host: run " + run + " -> " + Hex(hr));
+            if (options.quiet) {
+                char timing[160];
+                std::snprintf(timing, sizeof timing, "host: %zu records in %.3f s, %.3f s of it in the host's record methods",
+                              application.Get()->Store().Records().size(), seconds, recorder->HostSeconds() - host_before);
+                recorder->Note(timing);
+            }
         }
+        recorder->SetQuiet(false);
     }
     if (!options.records.empty() && !WriteRecords(options.records, application.Get()->Store())) return 4;
     if (options.about) recorder->Note("host: ShowAboutBox -> " + Hex(addin->ShowAboutBox(0)));
@@ -190,7 +207,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr,
                      "usage: standin_host [--dll PATH] [--null-host | --plain-host] [--cookie N]\n"
                      "       [--answer CALL=HRESULT[:TEXT]]... [--run COMMAND]... [--pick PATH] [--answer-boxes]\n"
-                     "       [--records FILE] [--framework-version] [--about] [--properties] [--uninitialize]\n");
+                     "       [--records FILE] [--quiet] [--framework-version] [--about] [--properties] [--uninitialize]\n");
         return 1;
     }
     ::CoInitialize(nullptr);

@@ -18,7 +18,7 @@ std::string Call_t::Line() const {
 
 HRESULT Recorder_t::Record(const std::string& name, std::vector<std::string> args) {
     calls_.push_back(Call_t{name, std::move(args)});
-    Note(calls_.back().Line());
+    if (!quiet_) Note(calls_.back().Line());
     if (throws_.count(name)) throw std::bad_alloc();
     auto answer = answers_.find(name + "#" + std::to_string(++counts_[name]));
     if (answer == answers_.end()) answer = answers_.find(name);

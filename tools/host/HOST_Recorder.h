@@ -4,6 +4,7 @@
 #include <ole2.h>
 
 #include <cstdio>
+#include <chrono>
 #include <map>
 #include <set>
 #include <string>
@@ -42,6 +43,23 @@ public:
     void Note(const std::string& line) const;
 
     const std::vector<Call_t>& Calls() const { return calls_; }
+
+    // Calls are still recorded and answered but not written to the echo.
+    void SetQuiet(bool quiet) { quiet_ = quiet; }
+    // The time spent inside the host's record methods, for timing an import: a host method holds a
+    // Timer_t while it runs.
+    class Timer_t {
+    public:
+        explicit Timer_t(Recorder_t& recorder) : recorder_(recorder), start_(std::chrono::steady_clock::now()) {}
+        ~Timer_t() { recorder_.host_time_ += std::chrono::steady_clock::now() - start_; }
+        Timer_t(const Timer_t&) = delete;
+        Timer_t& operator=(const Timer_t&) = delete;
+
+    private:
+        Recorder_t& recorder_;
+        std::chrono::steady_clock::time_point start_;
+    };
+    double HostSeconds() const { return std::chrono::duration<double>(host_time_).count(); }
     std::vector<Call_t> Named(const std::string& name) const;
 
 private:
@@ -56,7 +74,9 @@ private:
     std::map<std::string, Answer_t> answers_;
     std::map<std::string, int> counts_;
     std::set<std::string> throws_;
-    const Answer_t* last_ = nullptr;  // the answer given to the last call, if one was configured
+    const Answer_t* last_ = nullptr;
+    bool quiet_ = false;
+    std::chrono::steady_clock::duration host_time_{};  // the answer given to the last call, if one was configured
 };
 
 // Argument texts: a text in double quotes with \t, \n, \r, \\ and \" escaped; numbers in decimal or hex.

@@ -18,12 +18,14 @@ std::string Record_t::Field(const std::string& name) const {
 }
 
 HRESULT Record_t::Put(const std::string& field, BSTR text) {
+    Recorder_t::Timer_t timer(*Recorder());
     HRESULT hr = Record("Record" + std::to_string(number_) + ".Put" + field, {Quote(text)});
     if (SUCCEEDED(hr)) fields_[field] = addin::BstrToAnsi(text);
     return hr;
 }
 
 HRESULT Record_t::PutIndexedText(LONG index, BSTR text) {
+    Recorder_t::Timer_t timer(*Recorder());
     HRESULT hr =
         Record("Record" + std::to_string(number_) + ".PutIndexedText", {Decimal(index), Quote(text)});
     if (SUCCEEDED(hr)) fields_["Indexed" + std::to_string(index)] = addin::BstrToAnsi(text);
@@ -58,6 +60,7 @@ HRESULT RecordStore_t::GetCategoryList(IDesktopCategoryList** list) {
 }
 
 HRESULT RecordStore_t::AddRecord(BSTR category, BSTR text2, BSTR text3, IDesktopRecord** record) {
+    Recorder_t::Timer_t timer(*Recorder());
     HRESULT hr = Record("AddRecord", {Quote(category), Quote(text2), Quote(text3)});
     if (FAILED(hr)) return hr;
     if (!record) return E_POINTER;
