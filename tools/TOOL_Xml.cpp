@@ -7,6 +7,7 @@
 
 #include "base/BASE_CodePageUnicode.h"
 #include "base/BASE_Exception.h"
+#include "base/BASE_Time.h"
 
 namespace tool {
 
@@ -201,28 +202,8 @@ std::string_view IsoTime(std::int64_t seconds, char (&buffer)[32]) {
 }
 
 char* PutIsoTime(char* p, std::int64_t seconds) {
-    std::int64_t days = seconds / 86400;
-    std::int64_t rest = seconds % 86400;
-    if (rest < 0) {
-        rest += 86400;
-        --days;
-    }
-    // The civil date of a day count (days from 1970-01-01), in 400-year eras from 0000-03-01.
-    const std::int64_t z = days + 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    const std::int64_t year = yoe + era * 400 + (month <= 2 ? 1 : 0);
-    const int fields[] = {static_cast<int>(year),
-                          month,
-                          day,
-                          static_cast<int>(rest / 3600),
-                          static_cast<int>(rest / 60 % 60),
-                          static_cast<int>(rest % 60)};
+    const std::tm t = base::CalendarTime(seconds);
+    const int fields[] = {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
     const int widths[] = {4, 2, 2, 2, 2, 2};
     const char after[] = {'-', '-', 'T', ':', ':', 'Z'};
     for (int f = 0; f < 6; ++f) {
