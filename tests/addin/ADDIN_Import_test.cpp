@@ -296,3 +296,25 @@ TEST_F(Import, TheRecordsThroughTheHostAreThoseTheToolMakes) {
 }
 
 }  // namespace
+
+namespace {
+
+// A language module without the dialog's title: the assertion for string 101 reaches the net, whose
+// report cannot load its own texts either; that failure ends in a warning box, not in the host.
+TEST(ImportNet, AFailingReportStillReturnsToTheHost) {
+    win::UseLanguageModule(addin_test::BareLanguageDll());
+    auto command = COrvenImportCommand::Create();
+    std::vector<host::Box_t> boxes;
+    {
+        host::DialogWatcher_t watcher;
+        EXPECT_EQ(command.Get()->OnCommand(), S_OK);
+        ASSERT_TRUE(watcher.WaitFor(1));
+        boxes = watcher.Boxes();
+    }
+    win::UseLanguageModule(addin_test::LanguageDll());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].kind, "box");
+    EXPECT_EQ(boxes[0].icon, "warning");
+}
+
+}  // namespace
