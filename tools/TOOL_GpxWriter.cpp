@@ -8,6 +8,7 @@
 
 #include "base/BASE_ApplicationInfo.h"
 #include "base/BASE_Exception.h"
+#include "trove/devio/DEVIO_Smbl102.h"
 
 namespace tool {
 
@@ -253,6 +254,9 @@ void Gpx_t::Waypoint(const trove::WaypointId_t& id, const trove::Waypoint_t& w) 
     SignedNumber("enum_a", w.enum_a);
     SignedNumber("enum_b", w.enum_b);
     SignedNumber("symbol", static_cast<std::int64_t>(w.symbol));
+    // The handheld's code for the symbol, as the import writes it into the coded line.
+    const auto code = devio::SymbolTable().FindSecond(w.symbol);
+    if (code != devio::SymbolTable().end()) Number("handheld_symbol", static_cast<std::uint64_t>(code->first));
     TextAttribute("text_2", View(w.text_2));
     TextAttribute("text_3", View(w.text_3));
     Number("byte_1", w.byte_1);

@@ -126,11 +126,13 @@ TEST(Gpx, TextsBecomeUtf8AndWhatIsNoTextIsReplacedAndCounted) {
         tbk::Waypoint_t w = Named(c.name);
         w.body.text_1 = c.comment;
         w.body.text_2 = c.comment;  // the same in an attribute
+        w.body.symbol = 139;
         const Run_t run =
             Gpx(tbk::FileBuilder_t(105).Header().Waypoint(w).Bytes(), {"--codepage", c.code_page});
         ASSERT_EQ(run.code, tool::kExitOk) << run.err;
         EXPECT_NE(run.out.find("<name>" + c.name_utf8 + "</name>"), std::string::npos) << c.name;
         EXPECT_NE(run.out.find("<cmt>" + c.comment_utf8 + "</cmt>"), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find("symbol=\"139\" handheld_symbol=\"8282\""), std::string::npos);
         if (c.replaced == 0) {
             EXPECT_EQ(run.err, "");
         } else {
