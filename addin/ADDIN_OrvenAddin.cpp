@@ -8,6 +8,7 @@
 #include "addin/ADDIN_OrvenImportCommand.h"
 #include "addin/ADDIN_TypeInfo.h"
 #include "addin/ADDIN_Warning.h"
+#include "base/BASE_Exception.h"
 #include "base/BASE_StringResource.h"
 #include "win/WIN_ResourceHandle.h"
 
@@ -138,8 +139,12 @@ HRESULT COrvenAddin::RegisterCommand(COrvenImportCommand* command, HINSTANCE mod
         manager->RegisterCommand(m_dwCookie, addin::AnsiToBstr(name).Get(), held.Get(), &command_id),
         manager.Get(), IID_IDesktopCommandManager);
     if (hr != S_OK) return hr;
-    return addin::Check(manager->AddMenuItem(command_id, static_cast<LONG>(reinterpret_cast<INT_PTR>(module)),
-                                             resource, addin::AnsiToBstr(text).Get(), flag),
+    // The host takes the module handle as a 32-bit long. A 32-bit handle always fits; a 64-bit
+    // language module is linked to load below 2 GiB, and a handle above that would name nothing.
+    const INT_PTR handle = reinterpret_cast<INT_PTR>(module);
+    BASE_ASSERT(handle == static_cast<LONG>(handle));
+    return addin::Check(manager->AddMenuItem(command_id, static_cast<LONG>(handle), resource,
+                                             addin::AnsiToBstr(text).Get(), flag),
                         manager.Get(), IID_IDesktopCommandManager);
 }
 

@@ -4,8 +4,16 @@
 // add-in creates it, and it cannot be aggregated.
 #include <windows.h>
 
+#include <string>
+
 #include "addin/ADDIN_ComPtr.h"
 #include "addin/ADDIN_Interfaces.h"
+
+namespace trove {
+class Database_t;
+class WaypointId_t;
+class Waypoint_t;
+}  // namespace trove
 
 class COrvenImportCommand : public IDesktopCommand {
 public:
@@ -29,11 +37,24 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params,
                                      VARIANT* result, EXCEPINFO* exception, UINT* bad_argument) override;
 
-    // IDesktopCommand
+    // IDesktopCommand: asks for a data file, reads it and adds a handheld record for every waypoint of
+    // class 0, then shows how many were transferred. Always S_OK: every failure ends in a warning box
+    // or the fatal-error dialog.
     HRESULT STDMETHODCALLTYPE OnCommand() override;
+
+    // Reads the file at path into database. False after a warning box told the user why it could
+    // not; failures other than a bad file structure are raised.
+    bool ReadFile(std::string path, trove::Database_t& database);
+
+    // Adds one new host record for the waypoint. A failed host call raises a COM error; the record
+    // keeps what was set before it.
+    void Convert(const trove::WaypointId_t& key, const trove::Waypoint_t& waypoint);
 
 private:
     COrvenImportCommand();
+    // The import inside OnCommand's exception net.
+    void Import();
+    static std::string DialogTitle();
     virtual ~COrvenImportCommand();
 
     ULONG refs_ = 0;  // apartment-threaded: plain counting

@@ -34,8 +34,8 @@ std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
     return era * 146097 + doe - 719468;
 }
 
-// Broken-down UTC time by calendar arithmetic: the offset carried through seconds, minutes,
-// hours and days into months and years, where the run-time's range ends.
+}  // namespace
+
 std::tm CalendarTime(std::int64_t seconds) {
     const std::int64_t days = FloorDiv(seconds, 86400);
     const std::int64_t rest = seconds - days * 86400;
@@ -61,8 +61,6 @@ std::tm CalendarTime(std::int64_t seconds) {
     t.tm_isdst = 0;
     return t;
 }
-
-}  // namespace
 
 std::int64_t Now() {
 #ifdef _WIN32

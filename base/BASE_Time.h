@@ -11,6 +11,10 @@ namespace base {
 // Seconds since 1970-01-01 00:00 UTC; a failing clock raises base::Assert_t.
 std::int64_t Now();
 
+// Broken-down UTC time of any time value by calendar arithmetic (proleptic Gregorian), without
+// the run-time's range: what the checked forms below and the ISO time texts are made from.
+std::tm CalendarTime(std::int64_t seconds);
+
 // Broken-down UTC time of a time value. Negative values and values beyond the year 9999
 // cannot be converted and raise base::OutOfRange_t.
 std::tm UtcTime(std::int64_t seconds);

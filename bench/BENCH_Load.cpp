@@ -3,7 +3,9 @@
 //   Tracks:    20 tracks of 100,000 points (target >= 10,000,000 points per second)
 // and for both a peak memory of at most twice the file's size.
 // Beside each, two floors: reading the same file's bytes into a new string (memory faulted in
-// page by page), and into a block whose pages were taken in one call (base::TakeSystemPages).
+// page by page), and into a block whose pages were taken in one call (base::TakeSystemPages);
+// and the GPX of the file (the load, then `trovix gpx` writing into a stream that drops the
+// bytes; target: at most twice the load alone, with peak memory not above the load's).
 // Memory is measured in a forked child that does one load, two ways, reported as counters of
 // the Load benchmarks (MiB, and over the file size):
 //   peak_heap   the highest number of bytes live during the load: heap blocks, counted by this
@@ -19,14 +21,19 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <new>
 #include <optional>
+#include <ostream>
+#include <streambuf>
 #include <string>
 
 #include "base/BASE_SystemPages.h"
 #include "tests/support/builder/TBK_BigFile.h"
+#include "tools/TOOL_GpxWriter.h"
+#include "tools/TOOL_Xml.h"
 #include "trove/TROVE_Database.h"
 #include "trove/TROVE_Load.h"
 
@@ -127,16 +134,40 @@ const Files_t& Files() {
     return files;
 }
 
-bool LoadOnce(const std::string& path) {
+// Counts the bytes written to it and keeps none.
+class NullBuffer_t : public std::streambuf {
+public:
+    std::uint64_t written = 0;
+
+protected:
+    std::streamsize xsputn(const char*, std::streamsize n) override {
+        written += static_cast<std::uint64_t>(n);
+        return n;
+    }
+    int_type overflow(int_type c) override {
+        ++written;
+        return traits_type::not_eof(c);
+    }
+};
+
+// Loads path and, with gpx, writes its GPX; the GPX's size in bytes, 0 when the load failed.
+std::uint64_t LoadOnce(const std::string& path, bool gpx) {
     trove::Database_t db{trove::Name_t(), 3};
-    const bool loaded = trove::LoadFile(path, db).outcome == trove::LoadOutcome_t::Loaded;
+    const trove::LoadResult_t result = trove::LoadFile(path, db);
     NotePeak();
-    return loaded;
+    if (result.outcome != trove::LoadOutcome_t::Loaded) return 0;
+    if (!gpx) return 1;
+    NullBuffer_t buffer;
+    std::ostream out(&buffer);
+    tool::XmlOut_t xml(out, 1252);
+    tool::WriteGpx(xml, db, trove::TheDocInfo(), result, "bench.tbk");
+    NotePeak();
+    return buffer.written;
 }
 
 // A child process that loads path (or does nothing when path is null): its maximum resident
 // set in KiB (wait4) and its peak of live heap bytes (sent back through a pipe). -1 on failure.
-long ChildMaxRss(const std::string* path, std::int64_t& peak_heap) {
+long ChildMaxRss(const std::string* path, bool gpx, std::int64_t& peak_heap) {
     malloc_trim(0);  // freed heap left resident would hide the child's growth
     int ends[2];
     if (pipe(ends) != 0) return -1;
@@ -146,7 +177,7 @@ long ChildMaxRss(const std::string* path, std::int64_t& peak_heap) {
         bool ok = true;
         if (path) {
             g_counting = true;
-            ok = LoadOnce(*path);
+            ok = LoadOnce(*path, gpx) != 0;
             g_counting = false;
         }
         ok = write(ends[1], &g_peak, sizeof g_peak) == sizeof g_peak && ok;
@@ -164,23 +195,39 @@ long ChildMaxRss(const std::string* path, std::int64_t& peak_heap) {
     return usage.ru_maxrss;
 }
 
-void Load(benchmark::State& state, const BigFile_t& file) {
+void Load(benchmark::State& state, const BigFile_t& file, bool gpx = false) {
     std::optional<trove::Database_t> db;
+    std::uint64_t gpx_bytes = 0;
+    double write_seconds = 0;  // processor time of the GPX alone
     for (auto _ : state) {
         state.PauseTiming();
         db.reset();  // the previous database's destruction is not part of a load
         db.emplace(trove::Name_t(), 3);
         state.ResumeTiming();
-        if (trove::LoadFile(file.path, *db).outcome != trove::LoadOutcome_t::Loaded) {
+        const trove::LoadResult_t result = trove::LoadFile(file.path, *db);
+        if (result.outcome != trove::LoadOutcome_t::Loaded) {
             state.SkipWithError("load failed");
             return;
         }
+        if (gpx) {
+            const std::clock_t start = std::clock();
+            NullBuffer_t buffer;
+            std::ostream out(&buffer);
+            tool::XmlOut_t xml(out, 1252);
+            tool::WriteGpx(xml, *db, trove::TheDocInfo(), result, "bench.tbk");
+            gpx_bytes = buffer.written;
+            write_seconds += double(std::clock() - start) / CLOCKS_PER_SEC;
+        }
     }
     db.reset();
+    if (gpx) {
+        state.counters["gpx_MB"] = double(gpx_bytes) / (1 << 20);
+        state.counters["write_cpu_ms"] = write_seconds * 1000 / double(state.iterations());
+    }
 
     std::int64_t idle_heap = 0, peak_heap = 0;
-    const long idle_rss = ChildMaxRss(nullptr, idle_heap);
-    const long load_rss = ChildMaxRss(&file.path, peak_heap);
+    const long idle_rss = ChildMaxRss(nullptr, false, idle_heap);
+    const long load_rss = ChildMaxRss(&file.path, gpx, peak_heap);
     if (idle_rss < 0 || load_rss < 0 || peak_heap < 0) {
         state.SkipWithError("memory measurement failed");
         return;
@@ -249,12 +296,21 @@ void BM_ReadBytesPopulatedTracks(benchmark::State& state) {
     ReadBytesPopulated(state, Files().track_file);
 }
 
+void BM_GpxWaypoints(benchmark::State& state) {
+    Load(state, Files().waypoint_file, true);
+}
+void BM_GpxTracks(benchmark::State& state) {
+    Load(state, Files().track_file, true);
+}
+
 BENCHMARK(BM_LoadWaypoints)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBytesWaypoints)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBytesPopulatedWaypoints)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_GpxWaypoints)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LoadTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBytesTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBytesPopulatedTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_GpxTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -242,10 +242,39 @@ void Volume(JsonWriter_t& json, const trove::Volume_t& volume) {
     json.EndObject();
 }
 
+const char* DropName(trove::DropKind_t kind) {
+    switch (kind) {
+        case trove::DropKind_t::TrackPoints:
+            return "track_points";
+        case trove::DropKind_t::TruncatedRecord:
+            return "truncated_record";
+        case trove::DropKind_t::UnknownRecord:
+            break;
+    }
+    return "unknown_record";
+}
+
+void Note(JsonWriter_t& json, const trove::LoadNote_t& note) {
+    json.BeginObject(Layout::inline_);
+    json.Key("record");
+    json.UInt(note.record);
+    json.Key("offset");
+    json.UInt(note.offset);
+    json.Key("letter");
+    json.String(note.letter == 0 ? std::string() : std::string(1, static_cast<char>(note.letter)));
+    json.Key("dropped");
+    json.String(DropName(note.kind));
+    json.Key("bytes");
+    json.UInt(note.size);
+    json.Key("name");
+    json.String(note.name);
+    json.EndObject();
+}
+
 }  // namespace
 
 void WriteDumpJson(std::ostream& out, const trove::Database_t& db, const trove::DocInfo_t& doc,
-                   const trove::LoadResult_t& result) {
+                   const trove::LoadResult_t& result, const trove::LoadNotes_t& notes) {
     JsonWriter_t json(out);
     json.BeginObject();
     json.Key("format");
@@ -290,6 +319,11 @@ void WriteDumpJson(std::ostream& out, const trove::Database_t& db, const trove::
         json.String(rename.second.name.text);
         json.EndObject();
     }
+    json.EndArray();
+
+    json.Key("notes");
+    json.BeginArray();
+    for (const trove::LoadNote_t& note : notes) Note(json, note);
     json.EndArray();
     json.EndObject();
 }

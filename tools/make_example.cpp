@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/builder/TBK_BigFile.h"
 #include "tests/support/builder/TBK_FileBuilder.h"
 
 namespace {
@@ -224,8 +225,20 @@ tbk::Track_t HikeTrack(const std::vector<tbk::Waypoint_t>& all) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--waypoints") {
+        // The benchmarks' shape of file, for timing an import of many waypoints.
+        tbk::BigFileSpec_t shape;
+        shape.waypoints = static_cast<std::uint32_t>(std::stoul(argv[2]));
+        try {
+            std::cout << argv[3] << ": " << tbk::WriteBigFile(argv[3], shape) << " bytes\n";
+            return 0;
+        } catch (const std::exception& e) {
+            std::cerr << "make_example: " << e.what() << "\n";
+            return 1;
+        }
+    }
     if (argc > 2) {
-        std::cerr << "usage: make_example [OUTPUT]\n";
+        std::cerr << "usage: make_example [OUTPUT] | make_example --waypoints N OUTPUT\n";
         return 1;
     }
     const std::string path = argc == 2 ? argv[1] : "examples/example.tbk";

@@ -1,5 +1,8 @@
 // trovix: the command-line tool over the portable reader library.
 //   trovix dump FILE   prints the JSON of what the import would read from FILE
+//   trovix gpx FILE    writes its waypoints, routes and tracks as GPX 1.1
+//   trovix records FILE [--category TEXT]
+//                      prints the JSON of the handheld records the import would make
 #include <iostream>
 #include <string>
 #include <vector>

@@ -14,8 +14,22 @@ namespace trove {
 
 namespace {
 
+// Letter and payload length before every payload.
+constexpr std::uint64_t kFramingBytes = 3;
+
+struct Noter_t {
+    LoadNotes_t* notes;
+    std::uint64_t record = 0;
+    std::uint64_t offset = 0;
+
+    void Note(DropKind_t kind, const bin::oldrecord_t& rec, const std::string& name = std::string()) const {
+        if (notes) notes->push_back(LoadNote_t{record, offset, rec.type, kind, rec.Size(), name});
+    }
+};
+
 // Reads one record into db; true when its letter is known.
-bool ReadLegacyRecord(Database_t& db, bin::oldrecord_t& rec, std::uint16_t data_version) {
+bool ReadLegacyRecord(Database_t& db, bin::oldrecord_t& rec, std::uint16_t data_version,
+                      const Noter_t& noter) {
     switch (rec.type) {
         case 'W': {
             WaypointId_t key;
@@ -41,6 +55,7 @@ bool ReadLegacyRecord(Database_t& db, bin::oldrecord_t& rec, std::uint16_t data_
             Track_t track;
             key.Read(rec);
             ReadTrackBody(rec, track);
+            if (rec.fail()) noter.Note(DropKind_t::TrackPoints, rec, key.text);
             db.InsertTrack(key, std::move(track));
             return true;
         }
@@ -69,19 +84,29 @@ bool ReadLegacyRecord(Database_t& db, bin::oldrecord_t& rec, std::uint16_t data_
             return true;
         }
         default:
+            noter.Note(DropKind_t::UnknownRecord, rec);
             return false;
     }
 }
 
 }  // namespace
 
-void ReadLegacyRecords(Database_t& db, bin::istream& file, std::uint16_t data_version) {
+void ReadLegacyRecords(Database_t& db, bin::istream& file, std::uint16_t data_version, LoadNotes_t* notes) {
     bool seen = false;
+    Noter_t noter{notes};
     for (;;) {
         bin::oldrecord_t rec(0);
+        ++noter.record;
+        // Only a file that still has bytes here ends inside a record.
+        const bool at_end = notes && std::char_traits<char>::eq_int_type(file.rdbuf()->sgetc(),
+                                                                         std::char_traits<char>::eof());
         bin::ExtractRecord(file, rec);
-        if (file.fail()) break;
-        if (ReadLegacyRecord(db, rec, data_version)) seen = true;
+        if (file.fail()) {
+            if (!at_end && !file.bad()) noter.Note(DropKind_t::TruncatedRecord, rec);
+            break;
+        }
+        if (ReadLegacyRecord(db, rec, data_version, noter)) seen = true;
+        noter.offset += kFramingBytes + rec.Size();
     }
     if (file.bad() || !seen) throw BadStream_t("TROVE_Database", 550);
     if (jnl::Journal_t* journal = db.Journal()) journal->Clear();

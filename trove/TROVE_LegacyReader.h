@@ -10,11 +10,14 @@
 #include <cstdint>
 
 #include "trove/TROVE_Database.h"
+#include "trove/TROVE_LoadNote.h"
 #include "trove/bin/BIN_IStream.h"
 
 namespace trove {
 
 // data_version is the one the header read left behind for a legacy file (0, read as 100).
-void ReadLegacyRecords(Database_t& db, bin::istream& file, std::uint16_t data_version);
+// With notes, each record dropped without a failure leaves a note there.
+void ReadLegacyRecords(Database_t& db, bin::istream& file, std::uint16_t data_version,
+                       LoadNotes_t* notes = nullptr);
 
 }  // namespace trove

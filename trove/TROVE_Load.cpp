@@ -7,7 +7,7 @@
 
 namespace trove {
 
-LoadResult_t LoadFile(const std::string& path, Database_t& db, DocInfo_t& doc) {
+LoadResult_t LoadFile(const std::string& path, Database_t& db, DocInfo_t& doc, LoadNotes_t* notes) {
     LoadResult_t result;
     bin::ifstream file(path, std::ios_base::in);
     if (file.fail()) return result;
@@ -19,11 +19,11 @@ LoadResult_t LoadFile(const std::string& path, Database_t& db, DocInfo_t& doc) {
                 result.outcome = LoadOutcome_t::Newer;
                 return result;
             }
-            result.renamed = ReadRecords(db, file, doc.data_version);
+            result.renamed = ReadRecords(db, file, doc.data_version, notes);
         } else {
             result.format = FileFormat_t::Legacy;
             file.seekg(0);
-            ReadLegacyRecords(db, file, doc.data_version);
+            ReadLegacyRecords(db, file, doc.data_version, notes);
         }
     } catch (const BadStream_t& e) {
         result.outcome = LoadOutcome_t::BadStructure;

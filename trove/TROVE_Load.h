@@ -8,6 +8,7 @@
 
 #include "trove/TROVE_DocInfo.h"
 #include "trove/TROVE_Exception.h"
+#include "trove/TROVE_LoadNote.h"
 #include "trove/TROVE_WaypointId.h"
 
 namespace trove {
@@ -35,6 +36,9 @@ struct LoadResult_t {
 // the current-format or the legacy reader and closes the database's change set.
 // Whatever a reader inserted before a failure stays in db. Exceptions other than
 // trove::BadStream_t (key clashes, base::OutOfRange_t, base::Assert_t, ...) propagate.
-LoadResult_t LoadFile(const std::string& path, Database_t& db, DocInfo_t& doc = TheDocInfo());
+// With notes, the readers note there each record they drop without failing, also when they
+// fail later.
+LoadResult_t LoadFile(const std::string& path, Database_t& db, DocInfo_t& doc = TheDocInfo(),
+                      LoadNotes_t* notes = nullptr);
 
 }  // namespace trove

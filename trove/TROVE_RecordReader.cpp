@@ -24,31 +24,47 @@ typename Table::node_type NewNode(const Table& table, RecordArgs... record_args)
     return scratch.extract(scratch.begin());
 }
 
+// Payload length and letter before every payload.
+constexpr std::uint64_t kFramingBytes = 5;
+
 }  // namespace
 
-RenameList_t ReadRecords(Database_t& db, bin::istream& file, std::uint16_t data_version) {
-    return RecordReader_t(db, data_version).Run(file);
+RenameList_t ReadRecords(Database_t& db, bin::istream& file, std::uint16_t data_version, LoadNotes_t* notes) {
+    return RecordReader_t(db, data_version, notes).Run(file);
 }
 
-RecordReader_t::RecordReader_t(Database_t& db, std::uint16_t data_version)
-    : db_(db), data_version_(data_version) {}
+RecordReader_t::RecordReader_t(Database_t& db, std::uint16_t data_version, LoadNotes_t* notes)
+    : db_(db), data_version_(data_version), notes_(notes) {}
+
+void RecordReader_t::Note(DropKind_t kind, const bin::record_t& rec, const std::string& name) {
+    notes_->push_back(LoadNote_t{record_number_, record_offset_, rec.type, kind, rec.Size(), name});
+}
 
 RenameList_t RecordReader_t::Run(bin::istream& file) {
     // One record object serves the whole file: emptied before every extraction, it holds that
     // record's payload alone, as a new one would, without a new stream's set-up per record.
     bin::record_t rec(0);
+    if (notes_) record_offset_ = static_cast<std::uint64_t>(file.tellg());
     try {
         for (;;) {
             rec.rdbuf()->Clear();
             rec.clear();
             rec.type = 0;
+            ++record_number_;
+            // Only a file that still has bytes here ends inside a record.
+            const bool at_end = notes_ && std::char_traits<char>::eq_int_type(file.rdbuf()->sgetc(),
+                                                                              std::char_traits<char>::eof());
             bin::ExtractRecord(file, rec);
             // A record cut short by the end of the file is never looked at.
-            if (file.fail()) break;
+            if (file.fail()) {
+                if (notes_ && !at_end && !file.bad()) Note(DropKind_t::TruncatedRecord, rec);
+                break;
+            }
             // Waypoints wait in the batch until another kind of record comes: a route looks
             // them up, and every other kind is simply read after them.
             if (rec.type != 'W') MergeWaypoints();
             Dispatch(rec);
+            record_offset_ += kFramingBytes + rec.Size();
         }
         MergeWaypoints();
     } catch (...) {
@@ -82,6 +98,7 @@ void RecordReader_t::Dispatch(bin::record_t& rec) {
             ReadVolume(rec);
             break;
         default:  // unknown letters, D and A included, are skipped whole
+            if (notes_) Note(DropKind_t::UnknownRecord, rec);
             break;
     }
 }
@@ -165,6 +182,7 @@ void RecordReader_t::ReadTrack(bin::record_t& rec) {
     TrackTable_t::node_type node = NewNode(db_.tracks, &db_.Arena());
     node.key().Read(rec);
     ReadTrackBody(rec, node.mapped());
+    if (notes_ && rec.fail()) Note(DropKind_t::TrackPoints, rec, node.key().text);
     seen_ = true;
     if (!IsValidMultibyte(node.key().text)) {
         pending_tracks_.push_back(std::move(node));

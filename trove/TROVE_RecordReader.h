@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "trove/TROVE_Database.h"
+#include "trove/TROVE_LoadNote.h"
 #include "trove/TROVE_PendingOrder.h"
 #include "trove/TROVE_WaypointBatch.h"
 #include "trove/bin/BIN_IStream.h"
@@ -27,12 +28,14 @@ namespace trove {
 using RenameList_t = std::vector<std::pair<WaypointId_t, WaypointId_t>>;
 
 // Reads every record from the current position of file to its end into db, with the layouts
-// of data_version. Whatever was filed before a failure stays in db.
-RenameList_t ReadRecords(Database_t& db, bin::istream& file, std::uint16_t data_version);
+// of data_version. Whatever was filed before a failure stays in db. With notes, each record
+// dropped without a failure leaves a note there.
+RenameList_t ReadRecords(Database_t& db, bin::istream& file, std::uint16_t data_version,
+                         LoadNotes_t* notes = nullptr);
 
 class RecordReader_t {
 public:
-    RecordReader_t(Database_t& db, std::uint16_t data_version);
+    RecordReader_t(Database_t& db, std::uint16_t data_version, LoadNotes_t* notes = nullptr);
     RecordReader_t(const RecordReader_t&) = delete;
     RecordReader_t& operator=(const RecordReader_t&) = delete;
 
@@ -47,6 +50,7 @@ private:
     void ReadRoute0(bin::record_t& rec);
     void ReadVolume(bin::record_t& rec);
     void EndOfFile(bin::istream& file);
+    void Note(DropKind_t kind, const bin::record_t& rec, const std::string& name = std::string());
 
     void MergeWaypoints();
     void ResolvePending();
@@ -55,6 +59,9 @@ private:
     Database_t& db_;
     std::uint16_t data_version_;
     bool seen_ = false;
+    LoadNotes_t* notes_;
+    std::uint64_t record_number_ = 0;
+    std::uint64_t record_offset_ = 0;
     // Bounds the batch's indexes; far beyond any real file.
     static constexpr std::size_t kMaxBatch = std::size_t(1) << 24;
     WaypointBatch_t batch_;

@@ -49,6 +49,7 @@ TEST_F(OrvenAddin, OnInitializeRegistersTheCommandWithItsMenuEntry) {
     EXPECT_EQ(items[0].command_id, 1);
     EXPECT_EQ(items[0].module, static_cast<long>(reinterpret_cast<INT_PTR>(language)));
     EXPECT_EQ(items[0].resource, 201);
+    EXPECT_TRUE(items[0].bitmap_found);
     EXPECT_EQ(items[0].text, menu_text);
     EXPECT_EQ(std::count(items[0].text.begin(), items[0].text.end(), '\t'), 2);
     EXPECT_EQ(items[0].flag, 1);
@@ -66,6 +67,7 @@ TEST_F(OrvenAddin, TheRegisteredCommandIsACommandObjectOnly) {
     UINT count = 0;
     EXPECT_EQ(dispatch->GetTypeInfoCount(&count), S_OK);
     EXPECT_EQ(count, 1u);
+    addin_test::BoxWatcher_t watcher;  // cancels the command's file dialog
     EXPECT_EQ(application.Get()->Commands().Run("OrvenImportCommand"), S_OK);
 }
 

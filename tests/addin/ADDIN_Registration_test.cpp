@@ -95,7 +95,9 @@ TEST_F(Registration, WritesEveryEntry) {
                                               "VersionIndependentProgID"}));
 
     EXPECT_EQ(Text("TypeLib\\" + kLibid + "\\1.0"), "Trovix Palm Desktop Addin 1.0 Type Library");
-    std::string library_file = Text("TypeLib\\" + kLibid + "\\1.0\\0\\win32");
+    // The type library's platform key is that of the process that registered it.
+    const std::string platform = sizeof(void*) == 8 ? "win64" : "win32";
+    std::string library_file = Text("TypeLib\\" + kLibid + "\\1.0\\0\\" + platform);
     EXPECT_NE(library_file.find("it's here\\Trovix.dll"), std::string::npos) << library_file;
     EXPECT_EQ(Text("Interface\\" + kAddinIid), "IDesktopAddin");
     EXPECT_EQ(Text("Interface\\" + kAddinIid + "\\TypeLib"), kLibid);
@@ -167,6 +169,7 @@ TEST_F(Registration, HostProgramCreatesTheAddinByItsClsid) {
     EXPECT_NE(host.output.find("host: CoCreateInstance -> 0x00000000"), std::string::npos) << host.output;
     EXPECT_NE(host.output.find("RegisterCommand(7, \"OrvenImportCommand\", command)"), std::string::npos);
     EXPECT_NE(host.output.find("AddMenuItem(1, "), std::string::npos);
+    EXPECT_NE(host.output.find("host: menu bitmap loaded"), std::string::npos) << host.output;
     EXPECT_NE(host.output.find("host: OnInitialize -> 0x00000000 success=1"), std::string::npos);
     EXPECT_NE(host.output.find("host: OnUninitialize -> 0x00000000"), std::string::npos);
 }

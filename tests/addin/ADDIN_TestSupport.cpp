@@ -164,51 +164,6 @@ DWORD Regsvr32(const std::string& path, bool unregister) {
     return Run(std::string("regsvr32.exe /s ") + (unregister ? "/u " : "") + "\"" + path + "\"").exit_code;
 }
 
-BoxWatcher_t::BoxWatcher_t() : thread_([this] { Watch(); }) {}
-
-BoxWatcher_t::~BoxWatcher_t() {
-    stop_ = true;
-    thread_.join();
-}
-
-std::vector<Box_t> BoxWatcher_t::Boxes() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return boxes_;
-}
-
-bool BoxWatcher_t::WaitFor(std::size_t count, DWORD timeout_ms) {
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
-    while (std::chrono::steady_clock::now() < end) {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            if (boxes_.size() >= count) return true;
-        }
-        ::Sleep(20);
-    }
-    return false;
-}
-
-void BoxWatcher_t::Watch() {
-    while (!stop_) {
-        HWND box = nullptr;
-        while ((box = ::FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr) {
-            if (!::IsWindowVisible(box)) continue;
-            std::lock_guard<std::mutex> lock(mutex_);
-            bool seen = false;
-            for (HWND closed : closed_) seen = seen || closed == box;
-            if (seen) continue;
-            char caption[512] = {};
-            char text[2048] = {};
-            ::GetWindowTextA(box, caption, sizeof caption);
-            ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-            boxes_.push_back(Box_t{caption, text});
-            closed_.push_back(box);
-            ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        }
-        ::Sleep(20);
-    }
-}
-
 bool KeyExists(HKEY root, const std::string& path) {
     HKEY key = nullptr;
     if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;

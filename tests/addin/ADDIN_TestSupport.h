@@ -3,14 +3,12 @@
 // boxes read and closed from a second thread, and registry reads.
 #include <ole2.h>
 
-#include <atomic>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "addin/ADDIN_ComPtr.h"
 #include "addin/ADDIN_Interfaces.h"
+#include "tools/host/HOST_DialogWatcher.h"
 
 namespace addin_test {
 
@@ -66,33 +64,9 @@ ProcessResult_t Run(const std::string& command_line);
 // "regsvr32 /s [/u] path": 0 on success.
 DWORD Regsvr32(const std::string& path, bool unregister = false);
 
-struct Box_t {
-    std::string caption;
-    std::string text;
-};
-
-// Watches for message boxes of any process while it exists, reads each one and closes it with OK.
-class BoxWatcher_t {
-public:
-    BoxWatcher_t();
-    ~BoxWatcher_t();
-    BoxWatcher_t(const BoxWatcher_t&) = delete;
-    BoxWatcher_t& operator=(const BoxWatcher_t&) = delete;
-
-    // The boxes closed so far, in order.
-    std::vector<Box_t> Boxes();
-    // Waits until count boxes were closed, at most timeout_ms.
-    bool WaitFor(std::size_t count, DWORD timeout_ms = 20000);
-
-private:
-    void Watch();
-
-    std::atomic<bool> stop_{false};
-    std::mutex mutex_;
-    std::vector<Box_t> boxes_;
-    std::vector<HWND> closed_;
-    std::thread thread_;
-};
+// Watches for dialogs of any process while it exists, reads each one and closes it with OK.
+using Box_t = host::Box_t;
+using BoxWatcher_t = host::DialogWatcher_t;
 
 // Registry reads under HKEY_CLASSES_ROOT or another root.
 bool KeyExists(HKEY root, const std::string& path);

@@ -73,7 +73,7 @@ std::vector<Method_t> MethodsOf(ITypeInfo* info) {
         EXPECT_EQ(info->GetFuncDesc(i, &function), S_OK);
         Method_t method{function->memid,
                         Name(info, function->memid),
-                        function->oVft / 4,
+                        static_cast<int>(function->oVft / sizeof(void*)),
                         {},
                         HelpString(info, function->memid)};
         BSTR names[8] = {};
@@ -103,7 +103,11 @@ TEST(TypeLibrary, IsTheAddinLibraryVersionOneLocaleNeutral) {
     EXPECT_EQ(attributes->wMajorVerNum, 1);
     EXPECT_EQ(attributes->wMinorVerNum, 0);
     EXPECT_EQ(attributes->lcid, 0u);
+    #ifdef _WIN64
+    EXPECT_EQ(attributes->syskind, SYS_WIN64);
+#else
     EXPECT_EQ(attributes->syskind, SYS_WIN32);
+#endif
     library->ReleaseTLibAttr(attributes);
 
     addin::Bstr_t name;
@@ -301,9 +305,15 @@ TEST_F(Dispatch, OnCommandThroughTheCommandsDispatch) {
     DISPID id = IdOf(dispatch.Get(), L"OnCommand");
     EXPECT_EQ(id, 1);
     DISPPARAMS none{nullptr, nullptr, 0, 0};
-    EXPECT_EQ(dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr, nullptr,
-                               nullptr),
-              S_OK);
+    {
+        // The command asks for a file: the watcher cancels its dialog.
+        addin_test::BoxWatcher_t watcher;
+        EXPECT_EQ(dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr, nullptr,
+                                   nullptr),
+                  S_OK);
+        ASSERT_TRUE(watcher.WaitFor(1));
+        EXPECT_EQ(watcher.Boxes()[0].kind, "open");
+    }
     dispatch.Reset();
     created.Reset();
     application.Get()->Commands().ReleaseCommands();

@@ -27,13 +27,30 @@ int RunTool(const std::vector<std::string>& args, std::string* out_text = nullpt
 }
 
 TEST(Command, WrongArgumentsPrintTheUsageAndExitOne) {
-    const std::vector<std::vector<std::string>> wrong = {
-        {}, {"--help"}, {"dump"}, {"dump", "a.tbk", "b.tbk"}, {"list", "a.tbk"}, {"DUMP", "a.tbk"}};
+    const std::vector<std::vector<std::string>> wrong = {{},
+                                                         {"dump"},
+                                                         {"dump", "a.tbk", "b.tbk"},
+                                                         {"dump", "a.tbk", "-o", "x"},
+                                                         {"list", "a.tbk"},
+                                                         {"DUMP", "a.tbk"}};
     for (const auto& args : wrong) {
         std::string out, err;
         EXPECT_EQ(RunTool(args, &out, &err), tool::kExitNotOpened);
         EXPECT_EQ(out, "");
-        EXPECT_EQ(err, std::string(tool::kUsage) + "\n");
+        const std::string usage = std::string(tool::kUsage) + "\n";
+        ASSERT_GE(err.size(), usage.size());
+        EXPECT_EQ(err.substr(err.size() - usage.size()), usage) << err;
+    }
+}
+
+TEST(Command, HelpListsTheCommandsAndOptions) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--help"}, {"dump", "--help"}, {"gpx", "--help"}}) {
+        std::string out, err;
+        EXPECT_EQ(RunTool(args, &out, &err), tool::kExitOk);
+        EXPECT_EQ(err, "");
+        EXPECT_NE(out.find("--codepage CP"), std::string::npos) << out;
+        EXPECT_NE(out.find(args.size() == 1 ? "trovix dump" : "trovix " + args[0]), std::string::npos) << out;
     }
 }
 
@@ -68,7 +85,8 @@ TEST(Program, ExitCodesAndOutput) {
     EXPECT_EQ(test::ReadJson(out)["waypoints"].Size(), 38u);
     EXPECT_EQ(RunProgram("dump no_such_file.tbk", out), 1);
     EXPECT_EQ(out, "");
-    EXPECT_EQ(RunProgram("--help", out), 1);
+    EXPECT_EQ(RunProgram("--help", out), 0);
+    EXPECT_EQ(RunProgram("--bogus", out), 1);
     { std::ofstream("tmp_program_short.tbk") << "Tb"; }
     EXPECT_EQ(RunProgram("dump tmp_program_short.tbk", out), 2);
     std::remove("tmp_program_short.tbk");

@@ -64,7 +64,7 @@ TEST(DumpJson, TopLevelKeysInContractOrder) {
     const test::Json_t json = DumpJson(tbk::SampleFile(105));
     EXPECT_EQ(json.Keys(),
               (std::vector<std::string>{"format", "format_version", "data_version", "waypoints", "routes",
-                                        "tracks", "maps", "route0", "volume", "renamed"}));
+                                        "tracks", "maps", "route0", "volume", "renamed", "notes"}));
     EXPECT_EQ(json["format"].Str(), "current");
     EXPECT_EQ(json["format_version"].Int(), 100);
     EXPECT_EQ(json["data_version"].Int(), 105);

@@ -29,9 +29,9 @@ T At(const std::string& image, std::size_t offset) {
 
 // The file offset of a relative virtual address, through the section table.
 std::size_t FileOffset(const std::string& image, std::size_t nt, DWORD rva) {
-    const auto headers = At<IMAGE_NT_HEADERS32>(image, nt);
+    const auto headers = At<IMAGE_NT_HEADERS>(image, nt);
     std::size_t table =
-        nt + offsetof(IMAGE_NT_HEADERS32, OptionalHeader) + headers.FileHeader.SizeOfOptionalHeader;
+        nt + offsetof(IMAGE_NT_HEADERS, OptionalHeader) + headers.FileHeader.SizeOfOptionalHeader;
     for (WORD i = 0; i < headers.FileHeader.NumberOfSections; ++i) {
         const auto section = At<IMAGE_SECTION_HEADER>(image, table + i * sizeof(IMAGE_SECTION_HEADER));
         if (rva >= section.VirtualAddress && rva < section.VirtualAddress + section.Misc.VirtualSize) {
@@ -46,9 +46,13 @@ TEST(LanguageModuleFile, HasNoImportsAndNoEntryPoint) {
     const std::string image = win::ReadFileText(ModulePath());
     ASSERT_EQ(image.compare(0, 2, "MZ"), 0);
     const std::size_t nt = At<LONG>(image, offsetof(IMAGE_DOS_HEADER, e_lfanew));
-    const auto headers = At<IMAGE_NT_HEADERS32>(image, nt);
+    const auto headers = At<IMAGE_NT_HEADERS>(image, nt);
     ASSERT_EQ(headers.Signature, static_cast<DWORD>(IMAGE_NT_SIGNATURE));
+    #ifdef _WIN64
+    EXPECT_EQ(headers.FileHeader.Machine, IMAGE_FILE_MACHINE_AMD64);
+#else
     EXPECT_EQ(headers.FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
+#endif
     EXPECT_NE(headers.FileHeader.Characteristics & IMAGE_FILE_DLL, 0);
     EXPECT_EQ(headers.OptionalHeader.AddressOfEntryPoint, 0u);
     EXPECT_NE(headers.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_RESOURCE].Size, 0u);

@@ -20,7 +20,13 @@ HRESULT CommandManager_t::AddMenuItem(LONG command_id, LONG module, LONG resourc
     HRESULT hr = Record("AddMenuItem", {Decimal(command_id), Hex(static_cast<unsigned long>(module)),
                                         Decimal(resource), Quote(text), Decimal(flag)});
     if (FAILED(hr)) return hr;
-    menu_items_.push_back(MenuItem_t{command_id, module, resource, addin::BstrToAnsi(text), flag});
+    // As the real host does, the menu's bitmap is loaded through the module handle it was given:
+    // a handle that lost bits on its way through the 32-bit long names no module.
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(module));
+    HBITMAP bitmap = ::LoadBitmapA(instance, MAKEINTRESOURCEA(resource));
+    Recorder()->Note(std::string("host: menu bitmap ") + (bitmap ? "loaded" : "not found"));
+    if (bitmap) ::DeleteObject(bitmap);
+    menu_items_.push_back(MenuItem_t{command_id, module, resource, addin::BstrToAnsi(text), flag, bitmap != nullptr});
     return hr;
 }
 

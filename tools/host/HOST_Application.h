@@ -15,6 +15,7 @@ struct MenuItem_t {
     long resource;
     std::string text;
     long flag;
+    bool bitmap_found;  // the bitmap of number `resource` loaded through the handle `module`
 };
 
 class CommandManager_t : public Object_t<IDesktopCommandManager> {

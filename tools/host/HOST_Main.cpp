@@ -2,26 +2,39 @@
 // DLL file), calls OnInitialize with its application object and writes every call it makes and
 // receives to standard output, one line each.
 //
-//   standin_host [--dll PATH] [--null-host | --plain-host] [--cookie N] [--answer CALL=HRESULT]...
-//                [--run COMMAND] [--framework-version] [--about] [--properties] [--uninitialize]
+//   standin_host [--dll PATH] [--null-host | --plain-host] [--cookie N] [--answer CALL=HRESULT[:TEXT]]...
+//                [--run COMMAND] [--pick PATH] [--answer-boxes] [--records FILE]
+//                [--framework-version] [--about] [--properties] [--uninitialize]
 //
 // --dll           load the add-in from PATH through its DllGetClassObject instead of CoCreateInstance
 // --null-host     OnInitialize gets a null application pointer
 // --plain-host    OnInitialize gets an IDispatch that answers no host interface
-// --answer        the host answers CALL (e.g. RegisterCommand) with the HRESULT (hex or decimal)
-// --run           after OnInitialize, runs the registered command of that name
+// --answer        the host answers CALL (e.g. RegisterCommand, Record2.PutText1) with the HRESULT (hex
+//                 or decimal) and, with :TEXT, error information of that description
+// --run           after OnInitialize, runs the registered command of that name (more than once when
+//                 given more than once)
+// --pick          the open-file dialog is answered with PATH (without it, it is cancelled)
+// --answer-boxes  message boxes and the error dialog are read, printed and closed with OK
+// --quiet         the calls of the runs are not printed; each run prints its time instead, and the
+//                 part of it spent in the host's record methods
+// --records       the records the add-in added are written to FILE as JSON, as `trovix records`
+//                 prints them
 #include <ole2.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "addin/ADDIN_ComPtr.h"
 #include "addin/ADDIN_Interfaces.h"
+#include "tools/TOOL_RecordsJson.h"
 #include "tools/host/HOST_Application.h"
+#include "tools/host/HOST_DialogWatcher.h"
 
 namespace {
 
@@ -30,8 +43,17 @@ struct Options_t {
     bool null_host = false;
     bool plain_host = false;
     long cookie = 7;
-    std::vector<std::pair<std::string, HRESULT>> answers;
-    std::string run;
+    struct Answer_t {
+        std::string call;
+        HRESULT hr;
+        std::string description;
+    };
+    std::vector<Answer_t> answers;
+    std::vector<std::string> runs;
+    std::string pick;
+    bool answer_boxes = false;
+    std::string records;
+    bool quiet = false;
     bool framework_version = false;
     bool about = false;
     bool properties = false;
@@ -54,10 +76,20 @@ bool Parse(int argc, char** argv, Options_t& options) {
             std::string answer = argv[++i];
             std::size_t equals = answer.find('=');
             if (equals == std::string::npos) return false;
-            HRESULT hr = static_cast<HRESULT>(std::strtoul(answer.c_str() + equals + 1, nullptr, 0));
-            options.answers.emplace_back(answer.substr(0, equals), hr);
+            char* end = nullptr;
+            HRESULT hr = static_cast<HRESULT>(std::strtoul(answer.c_str() + equals + 1, &end, 0));
+            std::string description = *end == ':' ? std::string(end + 1) : std::string();
+            options.answers.push_back({answer.substr(0, equals), hr, description});
         } else if (arg == "--run" && has_value) {
-            options.run = argv[++i];
+            options.runs.push_back(argv[++i]);
+        } else if (arg == "--pick" && has_value) {
+            options.pick = argv[++i];
+        } else if (arg == "--quiet") {
+            options.quiet = true;
+        } else if (arg == "--answer-boxes") {
+            options.answer_boxes = true;
+        } else if (arg == "--records" && has_value) {
+            options.records = argv[++i];
         } else if (arg == "--framework-version") {
             options.framework_version = true;
         } else if (arg == "--about") {
@@ -75,6 +107,14 @@ bool Parse(int argc, char** argv, Options_t& options) {
 
 std::string Hex(HRESULT hr) {
     return host::Hex(static_cast<unsigned long>(hr));
+}
+
+bool WriteRecords(const std::string& path, const host::RecordStore_t& store) {
+    std::ofstream file(path, std::ios::binary);
+    tool::WriteRecordsJson(store.HandheldRecords(), file);
+    file.close();
+    if (!file) std::fprintf(stderr, "standin_host: cannot write %s\n", path.c_str());
+    return static_cast<bool>(file);
 }
 
 // The add-in object, created as the options say.
@@ -105,7 +145,7 @@ HRESULT CreateAddin(const Options_t& options, host::Recorder_t& recorder,
 
 int Run(const Options_t& options) {
     auto recorder = std::make_shared<host::Recorder_t>(stdout);
-    for (const auto& answer : options.answers) recorder->SetAnswer(answer.first, answer.second);
+    for (const auto& answer : options.answers) recorder->SetAnswer(answer.call, answer.hr, answer.description);
 
     addin::ComPtr_t<IDesktopAddin> addin;
     if (FAILED(CreateAddin(options, *recorder, addin))) return 2;
@@ -126,10 +166,28 @@ int Run(const Options_t& options) {
     LONG success = -1;
     HRESULT hr = addin->OnInitialize(host_pointer.Get(), options.cookie, 0x0400, 0, &success);
     recorder->Note("host: OnInitialize -> " + Hex(hr) + " success=" + std::to_string(success));
-    if (!options.run.empty()) {
-        hr = application.Get()->Commands().Run(options.run);
-        recorder->Note("host: run " + options.run + " -> " + Hex(hr));
+    {
+        // The dialogs are answered from a second thread while the command runs on this one.
+        std::unique_ptr<host::DialogWatcher_t> watcher;
+        if (!options.runs.empty() && (!options.pick.empty() || options.answer_boxes))
+            watcher = std::make_unique<host::DialogWatcher_t>(options.pick, options.answer_boxes, stdout);
+        recorder->SetQuiet(options.quiet);
+        for (const std::string& run : options.runs) {
+            const auto start = std::chrono::steady_clock::now();
+            const double host_before = recorder->HostSeconds();
+            hr = application.Get()->Commands().Run(run);
+            const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            recorder->Note("host: run " + run + " -> " + Hex(hr));
+            if (options.quiet) {
+                char timing[160];
+                std::snprintf(timing, sizeof timing, "host: %zu records in %.3f s, %.3f s of it in the host's record methods",
+                              application.Get()->Store().Records().size(), seconds, recorder->HostSeconds() - host_before);
+                recorder->Note(timing);
+            }
+        }
+        recorder->SetQuiet(false);
     }
+    if (!options.records.empty() && !WriteRecords(options.records, application.Get()->Store())) return 4;
     if (options.about) recorder->Note("host: ShowAboutBox -> " + Hex(addin->ShowAboutBox(0)));
     if (options.properties) recorder->Note("host: ShowProperties -> " + Hex(addin->ShowProperties(0)));
     if (options.uninitialize) recorder->Note("host: OnUninitialize -> " + Hex(addin->OnUninitialize()));
@@ -148,8 +206,8 @@ int main(int argc, char** argv) {
     if (!Parse(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: standin_host [--dll PATH] [--null-host | --plain-host] [--cookie N]\n"
-                     "       [--answer CALL=HRESULT]... [--run COMMAND] [--framework-version] [--about]\n"
-                     "       [--properties] [--uninitialize]\n");
+                     "       [--answer CALL=HRESULT[:TEXT]]... [--run COMMAND]... [--pick PATH] [--answer-boxes]\n"
+                     "       [--records FILE] [--quiet] [--framework-version] [--about] [--properties] [--uninitialize]\n");
         return 1;
     }
     ::CoInitialize(nullptr);

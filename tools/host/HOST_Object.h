@@ -62,7 +62,7 @@ protected:
     // Records a call; a configured failure also sets the thread's error information.
     HRESULT Record(const std::string& name, std::vector<std::string> args) {
         HRESULT hr = recorder_->Record(name, std::move(args));
-        if (FAILED(hr)) recorder_->SetErrorInfo(name, __uuidof(I));
+        if (FAILED(hr)) recorder_->SetErrorInfo(__uuidof(I));
         return hr;
     }
     const std::shared_ptr<Recorder_t>& Recorder() const { return recorder_; }

@@ -3,6 +3,7 @@
 #include <ole2.h>
 
 #include <cstdio>
+#include <new>
 
 #include "addin/ADDIN_Bstr.h"
 #include "addin/ADDIN_ComPtr.h"
@@ -17,22 +18,24 @@ std::string Call_t::Line() const {
 
 HRESULT Recorder_t::Record(const std::string& name, std::vector<std::string> args) {
     calls_.push_back(Call_t{name, std::move(args)});
-    Note(calls_.back().Line());
-    auto answer = answers_.find(name);
-    return answer == answers_.end() ? S_OK : answer->second.hr;
+    if (!quiet_) Note(calls_.back().Line());
+    if (throws_.count(name)) throw std::bad_alloc();
+    auto answer = answers_.find(name + "#" + std::to_string(++counts_[name]));
+    if (answer == answers_.end()) answer = answers_.find(name);
+    last_ = answer == answers_.end() ? nullptr : &answer->second;
+    return last_ ? last_->hr : S_OK;
 }
 
 void Recorder_t::SetAnswer(const std::string& name, HRESULT hr, const std::string& description) {
     answers_[name] = Answer_t{hr, description};
 }
 
-void Recorder_t::SetErrorInfo(const std::string& name, const IID& iid) const {
-    auto answer = answers_.find(name);
-    if (answer == answers_.end() || answer->second.description.empty()) return;
+void Recorder_t::SetErrorInfo(const IID& iid) const {
+    if (!last_ || last_->description.empty()) return;
     addin::ComPtr_t<ICreateErrorInfo> create;
     if (FAILED(::CreateErrorInfo(create.Put()))) return;
     create->SetGUID(iid);
-    create->SetDescription(&addin::Widen(answer->second.description)[0]);
+    create->SetDescription(&addin::Widen(last_->description)[0]);
     auto info = addin::ComPtr_t<IErrorInfo>::Query(create.Get());
     ::SetErrorInfo(0, info.Get());
 }

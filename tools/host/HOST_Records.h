@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "addin/ADDIN_HandheldRecord.h"
 #include "addin/ADDIN_Interfaces.h"
 #include "tools/host/HOST_Object.h"
 
@@ -11,10 +12,15 @@ namespace host {
 
 class Record_t : public Object_t<IDesktopRecord> {
 public:
-    Record_t(std::shared_ptr<Recorder_t> recorder, int number);
+    // A record added under category with the given second and third texts.
+    Record_t(std::shared_ptr<Recorder_t> recorder, int number, std::string category, std::string text2,
+             std::string text3);
 
-    // The texts stored so far, by field ("Text1" ... "Text4", "Note", "Indexed<n>").
+    // The texts stored so far, by field ("Category", "AddText2", "AddText3" from AddRecord, then
+    // "Text1" ... "Text4", "Note", "Indexed<n>").
     const std::map<std::string, std::string>& Fields() const { return fields_; }
+    // The field's text, empty when it was never set.
+    std::string Field(const std::string& name) const;
 
     HOST_RESERVED(7)
     HOST_RESERVED(8)
@@ -63,6 +69,8 @@ public:
 
     // The records added so far, in order.
     const std::vector<addin::ComPtr_t<Record_t>>& Records() const { return records_; }
+    // The same as the texts the import passed for each, in the shape `trovix records` prints.
+    std::vector<addin::HandheldRecord_t> HandheldRecords() const;
 
     HRESULT STDMETHODCALLTYPE GetCategoryList(IDesktopCategoryList** list) override;
     HOST_RESERVED(8)

@@ -1,0 +1,64 @@
+#include "tools/TOOL_Options.h"
+
+#include <set>
+
+#include "base/BASE_CodePageUnicode.h"
+
+namespace tool {
+
+const char kDefaultCategory[] = "Unfiled";
+
+bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts, Options_t& options,
+                  std::string& error) {
+    bool have_file = false;
+    std::set<std::string> seen;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool takes_value =
+            arg == "--codepage" || (accepts.output && arg == "-o") || (accepts.category && arg == "--category");
+        if (takes_value && i + 1 == args.size()) {
+            error = "option " + arg + " needs a value";
+            return false;
+        }
+        if (takes_value && !seen.insert(arg).second) {
+            error = "option " + arg + " given twice";
+            return false;
+        }
+        if (arg == "--help") {
+            options.help = true;
+        } else if (accepts.partial && arg == "--partial") {
+            options.partial = true;
+        } else if (accepts.output && arg == "-o") {
+            options.output = args[++i];
+        } else if (accepts.category && arg == "--category") {
+            options.category = args[++i];
+        } else if (arg == "--codepage") {
+            const std::string& value = args[++i];
+            const unsigned long number = value.find_first_not_of("0123456789") == std::string::npos &&
+                                                 !value.empty() && value.size() < 6
+                                             ? std::stoul(value)
+                                             : 0;
+            if (!base::HasUnicodeTable(static_cast<unsigned>(number))) {
+                error = "unknown code page " + value + " (1252, 932, 936, 949 or 950)";
+                return false;
+            }
+            options.code_page = static_cast<unsigned>(number);
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option " + arg;
+            return false;
+        } else if (have_file) {
+            error = "more than one FILE";
+            return false;
+        } else {
+            options.file = arg;
+            have_file = true;
+        }
+    }
+    if (!have_file && !options.help) {
+        error = "no FILE";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tool

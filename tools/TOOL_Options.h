@@ -1,0 +1,34 @@
+#pragma once
+// The options of the tool's commands: FILE [-o OUT] [--codepage CP] [--partial] [--category TEXT],
+// in any order.
+#include <string>
+#include <vector>
+
+namespace tool {
+
+constexpr unsigned kDefaultCodePage = 1252;
+extern const char kDefaultCategory[];  // "Unfiled", the host's first category
+
+struct Options_t {
+    std::string file;
+    std::string output;  // empty: standard output
+    unsigned code_page = kDefaultCodePage;
+    bool partial = false;
+    bool help = false;
+    std::string category = kDefaultCategory;
+};
+
+// Which options beside FILE, --codepage and --help a command takes.
+struct Accepts_t {
+    bool output = false;    // -o OUT
+    bool partial = false;   // --partial
+    bool category = false;  // --category TEXT
+};
+
+// Parses the arguments after the command's name. False with a one-line reason for options the
+// command does not accept, an option given twice, a missing value, an unknown code page or not
+// exactly one FILE (--help needs no FILE).
+bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts, Options_t& options,
+                  std::string& error);
+
+}  // namespace tool

@@ -1,0 +1,16 @@
+#pragma once
+// The JSON of a list of handheld records, as `trovix records` prints it and as the stand-in host
+// writes the records it received, so that the two can be compared byte for byte:
+//   {"records": [{"category": ..., "name": ..., "text_1": ..., "text_2": ..., "text_3": ...,
+//                 "text_4": ..., "note": ..., "indexed_text_3": ...}, ...]}
+// one record a line, texts byte for byte as JsonString writes them.
+#include <ostream>
+#include <vector>
+
+#include "addin/ADDIN_HandheldRecord.h"
+
+namespace tool {
+
+void WriteRecordsJson(const std::vector<addin::HandheldRecord_t>& records, std::ostream& out);
+
+}  // namespace tool

@@ -1,0 +1,32 @@
+#pragma once
+// What a load dropped without failing: a damaged track filed without its points, a record cut
+// short by the end of the file, a record of an unknown letter. The readers leave one note per
+// event when the caller hands them a list; the import passes none.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace trove {
+
+enum class DropKind_t {
+    TrackPoints,      // a track record damaged part-way: the track is filed without its points
+    TruncatedRecord,  // the file ends inside the record: the record is skipped
+    UnknownRecord,    // a letter no reader knows: the record is skipped whole
+};
+
+struct LoadNote_t {
+    std::uint64_t record = 0;  // 1 for the first record after the header
+    std::uint64_t offset = 0;  // of the record's framing in the file
+    std::uint8_t letter = 0;   // 0 when the file ends before the letter
+    DropKind_t kind = DropKind_t::UnknownRecord;
+    std::uint64_t size = 0;  // payload bytes skipped (or read, for a track)
+    std::string name;        // the track's name
+};
+
+using LoadNotes_t = std::vector<LoadNote_t>;
+
+// One line for the note, for example "record 7 at offset 1234 (T): track \"x\" filed without
+// its points (5 of 100 read)". The name's bytes are given as they are.
+std::string DescribeNote(const LoadNote_t& note);
+
+}  // namespace trove
