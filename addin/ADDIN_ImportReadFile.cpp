@@ -5,6 +5,7 @@
 #include <string>
 
 #include "addin/ADDIN_OrvenImportCommand.h"
+#include "addin/ADDIN_Warning.h"
 #include "base/BASE_StringResource.h"
 #include "trove/TROVE_Database.h"
 #include "trove/TROVE_Load.h"
@@ -15,8 +16,7 @@ namespace {
 
 // Every box of the file read: no owner, a warning icon, string 105 as caption.
 void Warn(const std::string& text, int caption_line) {
-    const base::StringResource_t caption(105, "OrvenImportCommand", caption_line);
-    ::MessageBoxA(nullptr, text.c_str(), caption.text.c_str(), MB_ICONWARNING);
+    addin::Warn(text, "OrvenImportCommand", caption_line);
 }
 
 }  // namespace

@@ -91,9 +91,7 @@ HRESULT COrvenImportCommand::OnCommand() {
         try {
             Import();
         } catch (const _com_error& e) {
-            const base::StringResource_t caption(105, "OrvenImportCommand", 113);
-            const std::string text = addin::BstrToAnsi(e.Description().GetBSTR());
-            ::MessageBoxA(nullptr, text.c_str(), caption.text.c_str(), MB_ICONWARNING);
+            addin::Warn(addin::BstrToAnsi(e.Description().GetBSTR()), "OrvenImportCommand", 113);
         } catch (const base::Exception_t& e) {
             err::FatalDialog_t report(e);
         } catch (const win::StructuredException_t& e) {

@@ -36,6 +36,11 @@ std::string DescribeCurrentException() noexcept {
     }
 }
 
+void Warn(const std::string& text, const char* file, int line) {
+    const base::StringResource_t caption(105, file, line);
+    ::MessageBoxA(nullptr, text.c_str(), caption.text.c_str(), MB_ICONWARNING);
+}
+
 void ShowWarning(const std::string& text, const char* file, int line) noexcept {
     std::string caption;
     try {

@@ -9,7 +9,10 @@ namespace addin {
 std::string DescribeCurrentException() noexcept;
 
 // A message box without owner, MB_ICONWARNING, with string 105 as caption (loaded for the report
-// position file/line). When the caption cannot be loaded either, the box is captioned "Trovix".
+// position file/line). A caption that cannot be loaded raises, as every other text of the import.
+void Warn(const std::string& text, const char* file, int line);
+
+// The same for failures that must not leave a COM method as exceptions. When the caption cannot be loaded either, the box is captioned "Trovix".
 void ShowWarning(const std::string& text, const char* file, int line) noexcept;
 
 }  // namespace addin
