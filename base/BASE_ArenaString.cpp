@@ -37,7 +37,7 @@ ArenaString_t& ArenaString_t::operator=(std::string_view text) {
     return *this;
 }
 
-void ArenaString_t::Assign(Arena_t& arena, std::string_view text) {
+void ArenaString_t::Replace(Arena_t& arena, std::string_view text) {
     ArenaString_t made(arena, text);
     Release();
     // made's bytes are in the arena or on the heap; either way this text takes them over.

@@ -41,7 +41,11 @@ public:
     ~ArenaString_t() { Release(); }
 
     // The text in arena (on the heap when it is long).
-    void Assign(Arena_t& arena, std::string_view text);
+    void Assign(Arena_t& arena, std::string_view text) {
+        // Most texts of a record are empty, and so is a new record's: nothing to make or free.
+        if (text.empty() && empty()) return;
+        Replace(arena, text);
+    }
 
     bool empty() const noexcept { return chars_ == nullptr; }
     std::size_t size() const noexcept { return empty() ? 0 : Header() >> 1; }
@@ -77,6 +81,7 @@ private:
     }
     bool OnHeap() const noexcept { return (Header() & 1) != 0; }
     void Assign(Arena_t* arena, std::string_view text);
+    void Replace(Arena_t& arena, std::string_view text);
     void Release() noexcept;
 
     char* chars_ = nullptr;

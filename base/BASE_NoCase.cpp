@@ -60,6 +60,11 @@ NoCase_t::NoCase_t(const std::locale& locale) {
     for (int c = 0; c < 256; ++c) {
         upper_[c] = static_cast<signed char>(ctype.toupper(static_cast<char>(c)));
     }
+    ascii_case_ = true;
+    for (int c = 1; c < 0x80; ++c) {
+        const int ascii = c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c;
+        if (upper_[c] != ascii) ascii_case_ = false;
+    }
 }
 
 int NoCase_t::CompareChars(const std::string& a, const std::string& b, std::size_t n) const {
@@ -127,9 +132,25 @@ NoCase_t::SortKey_t NoCase_t::SortKey(const std::string& text) const {
     key.length = text.size();
     key.plain = PlainAscii(text);
     if (!key.plain) return key;
+    const std::size_t n = std::min<std::size_t>(text.size(), 16);
+    if (ascii_case_) {
+        // Zero padding stays zero; a to z lose 0x20; every byte of the name gets 0x80.
+        std::uint64_t words[2] = {0, 0};
+        std::memcpy(words, text.data(), n);
+        for (std::size_t w = 0; w < 2; ++w) {
+            const std::uint64_t x = words[w];
+            const std::uint64_t lower = (x + 0x1F1F1F1F1F1F1F1Fu) & ~(x + 0x0505050505050505u) & kHighBits;
+            const std::size_t bytes = n > 8 * w ? std::min<std::size_t>(n - 8 * w, 8) : 0;
+            const std::uint64_t present =
+                bytes == 8 ? kHighBits : (kHighBits & ((std::uint64_t(1) << (8 * bytes)) - 1));
+            words[w] = __builtin_bswap64((x - (lower >> 2)) ^ present);
+        }
+        key.high = words[0];
+        key.low = words[1];
+        return key;
+    }
     // Signed upper-case values moved to 0..255 keep their order; a name that ends early is
     // padded with 0, below every character but one that maps to -128 (then the keys tie).
-    const std::size_t n = std::min<std::size_t>(text.size(), 16);
     for (std::size_t i = 0; i < 16; ++i) {
         const std::uint64_t v =
             i < n ? static_cast<std::uint8_t>(upper_[static_cast<unsigned char>(text[i])]) ^ 0x80u : 0u;

@@ -37,6 +37,9 @@ private:
     int CompareChars(const std::string& a, const std::string& b, std::size_t n) const;
 
     std::array<signed char, 256> upper_;
+    // Whether 0x01 to 0x7F upper-case as in ASCII (a to z only): then eight plain bytes are
+    // upper-cased at once.
+    bool ascii_case_ = false;
 };
 
 bool NameLess(const std::string& a, const std::string& b, const std::locale& locale);

@@ -9,7 +9,7 @@ namespace tool {
 
 namespace {
 
-std::string HexBlock(const std::vector<std::uint8_t>& block) {
+std::string HexBlock(const trove::IdBlock_t& block) {
     static const char kHex[] = "0123456789ABCDEF";
     std::string text;
     for (std::uint8_t b : block) {

@@ -106,10 +106,12 @@ void RecordReader_t::Dispatch(bin::record_t& rec) {
 // --- waypoints
 
 void RecordReader_t::ReadWaypoint(bin::record_t& rec) {
+    // Waypoints are most of a file: their fields are read from the payload's bytes directly.
+    bin::SpanReader_t in(rec.rdbuf()->Unread());
     WaypointTable_t::node_type node = NewNode(db_.waypoints);
-    node.key().Read(rec, data_version_, &db_.Arena());
-    ReadWaypointBodyInPlace(rec, node.mapped(), data_version_, &db_.Arena());
-    if (rec.fail()) throw BadStream_t("TROVE_Database", 124);
+    node.key().Read(in, data_version_, &db_.Arena());
+    ReadWaypointBodyInPlace(in, node.mapped(), data_version_, &db_.Arena());
+    if (in.fail()) throw BadStream_t("TROVE_Database", 124);
     seen_ = true;
     batch_.Add(std::move(node));
     if (batch_.Size() >= kMaxBatch) MergeWaypoints();

@@ -26,8 +26,9 @@ void WaypointBatch_t::Add(WaypointTable_t::node_type node) {
     // The node first: an entry must never name a node that is not there.
     nodes_.push_back(std::move(node));
     const WaypointId_t& key = nodes_.back().key();
-    if (IsValidMultibyte(key.name.text)) {
-        const base::NoCase_t::SortKey_t sort_key = NameRule().SortKey(key.name.text);
+    // A plain name (bytes 0x01 to 0x7F only) is valid text in every code page.
+    const base::NoCase_t::SortKey_t sort_key = NameRule().SortKey(key.name.text);
+    if (sort_key.plain || IsValidMultibyte(key.name.text)) {
         const auto length = static_cast<std::uint32_t>(std::min(sort_key.length, kLongName));
         entries_.push_back(Entry_t{&key, sort_key.high, sort_key.low, length, order, sort_key.plain});
     } else {
@@ -86,21 +87,17 @@ void WaypointBatch_t::File(Database_t& db, PendingWaypoints_t& pending) {
             __builtin_prefetch(&nodes_[ahead.order]);
         }
         WaypointTable_t::node_type& node = nodes_[entry.order];
-        // In name order, a new name mostly goes after the table's last: no walk at all.
-        if (!table.empty() && std::prev(table.end())->first < *entry.key) {
-            table.insert(table.end(), std::move(node));
-            if (!node.empty()) throw BadStream_t("TROVE_Database", 362);
+        // In name order, a new name mostly goes after the table's last: the hint files it
+        // there without a walk, and walks only when it belongs elsewhere. A node left in its
+        // handle names a waypoint already there, which the returned position holds.
+        const auto position = table.insert(table.end(), std::move(node));
+        if (node.empty()) {
             first_filed = std::min(first_filed, entry.order);
             continue;
         }
-        auto inserted = table.insert(std::move(node));
-        if (inserted.inserted) {
-            first_filed = std::min(first_filed, entry.order);
-            continue;
-        }
-        node = std::move(inserted.node);
+        if (position == table.end()) throw BadStream_t("TROVE_Database", 362);
         const WaypointId_t& key = node.key();
-        const WaypointId_t& existing = inserted.position->first;
+        const WaypointId_t& existing = position->first;
         if (existing < key || key < existing) throw base::Assert_t("TROVE_Database", 325);
         if (!full_less(existing, key) && !full_less(key, existing)) {
             fault.Note(entry.order, 331);

@@ -1,5 +1,6 @@
 #include "trove/TROVE_WaypointId.h"
 
+#include <string_view>
 #include <utility>
 
 #include "trove/TROVE_DocInfo.h"
@@ -8,9 +9,8 @@
 namespace trove {
 
 WaypointId_t::WaypointId_t(const Name_t& name_, std::int32_t id_class_, const std::string& id_text_,
-                           std::uint32_t id_number_1_, std::uint32_t id_number_2_,
-                           const std::vector<std::uint8_t>& id_block_, std::uint16_t id_short_,
-                           std::uint32_t id_number_3_)
+                           std::uint32_t id_number_1_, std::uint32_t id_number_2_, const IdBlock_t& id_block_,
+                           std::uint16_t id_short_, std::uint32_t id_number_3_)
     : name(name_),
       id_class(id_class_),
       id_text(id_text_),
@@ -26,7 +26,7 @@ std::string WaypointId_t::Describe() const {
 
 void WaypointId_t::Write(bin::ostream& out) const {
     name.Write(out);
-    out.Write(id_class).WriteText(id_text).Write(id_number_1).Write(id_number_2).WriteBlock(id_block);
+    out.Write(id_class).WriteText(id_text).Write(id_number_1).Write(id_number_2).WriteBlock(id_block.Bytes());
     out.Write(id_short).Write(id_number_3);
 }
 
@@ -38,19 +38,25 @@ void WaypointId_t::Read(bin::istream& in, std::uint16_t data_version) {
     Read(in, data_version, nullptr);
 }
 
-void WaypointId_t::Read(bin::istream& in, std::uint16_t data_version, base::Arena_t* arena) {
-    // Read into plain values rather than a whole default key: a key's block is a heap vector,
-    // and the one this key already has can take the new bytes.
-    Name_t read_name;
+namespace {
+
+// One reading of a key for both kinds of input (a stream, or a record's bytes in memory).
+template <class In>
+void ReadKey(WaypointId_t& key, In& in, std::uint16_t data_version, base::Arena_t* arena) {
+    // Read into plain values, taken by the key only when all of them arrived. Each text has
+    // its own staging, so that a view of the first outlives the read of the second.
+    std::string name_staging;
+    std::string text_staging;
+    std::string_view read_name;
     std::int32_t read_class = 0;
-    std::string read_text;
+    std::string_view read_text;
     std::uint32_t number_1 = 0;
     std::uint32_t number_2 = 0xFFFFFFFF;
     std::uint8_t block[kWaypointBlockSize];
     std::uint16_t read_short = 0;
     std::uint32_t number_3 = 0xFFFFFFFF;
-    read_name.Read(in);
-    in.Read(read_class).ReadText(read_text).Read(number_1).Read(number_2);
+    in.ReadTextView(read_name, name_staging);
+    in.Read(read_class).ReadTextView(read_text, text_staging).Read(number_1).Read(number_2);
     in.ReadRaw(block, kWaypointBlockSize);
     if (in.fail()) return;
     if (data_version <= 100) {
@@ -67,25 +73,37 @@ void WaypointId_t::Read(bin::istream& in, std::uint16_t data_version, base::Aren
     }
     // Data version 102 stored the two numbers of route-type keys the other way round. The
     // type code looked at is this key's own, as it was before the read.
-    if (data_version == 102 && !id_block.empty() && (id_block[0] == 31 || id_block[0] == 33)) {
+    if (data_version == 102 && !key.id_block.empty() && (key.id_block[0] == 31 || key.id_block[0] == 33)) {
         std::swap(number_2, number_3);
     }
     if (read_class < 0 || read_class > kMaxWaypointClass) {
         in.setstate(std::ios::failbit);
         return;
     }
-    name = std::move(read_name);
-    id_class = read_class;
+    // A name's trailing blanks never count.
+    const std::string_view::size_type last = read_name.find_last_not_of(' ');
+    key.name.text.assign(read_name.data(), last == std::string_view::npos ? 0 : last + 1);
+    key.id_class = read_class;
     if (arena != nullptr) {
-        id_text.Assign(*arena, read_text);
+        key.id_text.Assign(*arena, read_text);
     } else {
-        id_text = read_text;
+        key.id_text = read_text;
     }
-    id_number_1 = number_1;
-    id_number_2 = number_2;
-    id_block.assign(block, block + kWaypointBlockSize);
-    id_short = read_short;
-    id_number_3 = number_3;
+    key.id_number_1 = number_1;
+    key.id_number_2 = number_2;
+    key.id_block.assign(block, block + kWaypointBlockSize);
+    key.id_short = read_short;
+    key.id_number_3 = number_3;
+}
+
+}  // namespace
+
+void WaypointId_t::Read(bin::istream& in, std::uint16_t data_version, base::Arena_t* arena) {
+    ReadKey(*this, in, data_version, arena);
+}
+
+void WaypointId_t::Read(bin::SpanReader_t& in, std::uint16_t data_version, base::Arena_t* arena) {
+    ReadKey(*this, in, data_version, arena);
 }
 
 bool operator<(const WaypointId_t& a, const WaypointId_t& b) {

@@ -7,10 +7,12 @@
 
 #include "base/BASE_Arena.h"
 #include "base/BASE_ArenaString.h"
+#include "trove/TROVE_IdBlock.h"
 #include "trove/TROVE_Key.h"
 #include "trove/TROVE_Name.h"
 #include "trove/bin/BIN_IStream.h"
 #include "trove/bin/BIN_OStream.h"
+#include "trove/bin/BIN_SpanReader.h"
 
 namespace trove {
 
@@ -23,7 +25,7 @@ public:
     WaypointId_t() {}
     WaypointId_t(const Name_t& name, std::int32_t id_class, const std::string& id_text,
                  std::uint32_t id_number_1, std::uint32_t id_number_2,
-                 const std::vector<std::uint8_t>& id_block, std::uint16_t id_short,
+                 const IdBlock_t& id_block, std::uint16_t id_short,
                  std::uint32_t id_number_3);
     WaypointId_t(const WaypointId_t&) = default;
     WaypointId_t& operator=(const WaypointId_t&) = default;
@@ -38,13 +40,15 @@ public:
     void Read(bin::istream& in, std::uint16_t data_version);
     // The same, with id_text made in arena (as a database's reader does for its own nodes).
     void Read(bin::istream& in, std::uint16_t data_version, base::Arena_t* arena);
+    // The same from a record's bytes in memory.
+    void Read(bin::SpanReader_t& in, std::uint16_t data_version, base::Arena_t* arena);
 
     Name_t name;
     std::int32_t id_class = 0;
     base::ArenaString_t id_text;  // read like std::string
     std::uint32_t id_number_1 = 0;
     std::uint32_t id_number_2 = 0xFFFFFFFF;
-    std::vector<std::uint8_t> id_block = std::vector<std::uint8_t>(kWaypointBlockSize, 0xFF);
+    IdBlock_t id_block = IdBlock_t(kWaypointBlockSize, 0xFF);
     std::uint16_t id_short = 0;
     std::uint32_t id_number_3 = 0xFFFFFFFF;
 };

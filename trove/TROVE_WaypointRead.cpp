@@ -13,9 +13,10 @@ constexpr std::int32_t kMaxEnumB = 16;
 
 // Reads the texts of one body: each is made in the arena when there is one, straight from
 // the record's bytes.
+template <class In>
 class TextReader_t {
 public:
-    TextReader_t(bin::istream& in, base::Arena_t* arena) : in_(in), arena_(arena) {}
+    TextReader_t(In& in, base::Arena_t* arena) : in_(in), arena_(arena) {}
 
     void Read(base::ArenaString_t& dst, bool cut_blanks = false) {
         std::string_view text;
@@ -34,16 +35,15 @@ public:
     }
 
 private:
-    bin::istream& in_;
+    In& in_;
     base::Arena_t* arena_;
     std::string staging_;
 };
 
-}  // namespace
-
-void ReadWaypointBodyInPlace(bin::istream& in, Waypoint_t& body, std::uint16_t data_version,
-                             base::Arena_t* arena) {
-    TextReader_t texts(in, arena);
+// One reading of a body for both kinds of input (a stream, or a record's bytes in memory).
+template <class In>
+void ReadBody(In& in, Waypoint_t& body, std::uint16_t data_version, base::Arena_t* arena) {
+    TextReader_t<In> texts(in, arena);
     std::int32_t symbol = body.symbol;
     in.ReadPosition(body.position);
     // As when a body is built from values: trailing blanks of text_1 cut.
@@ -65,6 +65,18 @@ void ReadWaypointBodyInPlace(bin::istream& in, Waypoint_t& body, std::uint16_t d
     }
     if (in.fail()) return;
     body.symbol = static_cast<Symbol_t>(symbol);
+}
+
+}  // namespace
+
+void ReadWaypointBodyInPlace(bin::istream& in, Waypoint_t& body, std::uint16_t data_version,
+                             base::Arena_t* arena) {
+    ReadBody(in, body, data_version, arena);
+}
+
+void ReadWaypointBodyInPlace(bin::SpanReader_t& in, Waypoint_t& body, std::uint16_t data_version,
+                             base::Arena_t* arena) {
+    ReadBody(in, body, data_version, arena);
 }
 
 void ReadWaypointBody(bin::istream& in, Waypoint_t& target, std::uint16_t data_version) {

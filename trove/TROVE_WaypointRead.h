@@ -5,6 +5,7 @@
 #include "base/BASE_Arena.h"
 #include "trove/TROVE_Waypoint.h"
 #include "trove/bin/BIN_IStream.h"
+#include "trove/bin/BIN_SpanReader.h"
 
 namespace trove {
 
@@ -17,6 +18,8 @@ void ReadWaypointBody(bin::istream& in, Waypoint_t& target, std::uint16_t data_v
 // The same, read straight into body: for a default body that is dropped when the stream fails,
 // as a file's reader does with the record it is filling. With an arena, the texts are made in it.
 void ReadWaypointBodyInPlace(bin::istream& in, Waypoint_t& body, std::uint16_t data_version,
+                             base::Arena_t* arena = nullptr);
+void ReadWaypointBodyInPlace(bin::SpanReader_t& in, Waypoint_t& body, std::uint16_t data_version,
                              base::Arena_t* arena = nullptr);
 
 }  // namespace trove

@@ -134,29 +134,12 @@ TEST_F(NoCase, TableBoundToOneLocale) {
 TEST_F(NoCase, SortKeysOrderPlainNamesAsLessDoes) {
     Use(1252);
     const base::NoCase_t rule(base::CodePageLocale());
-    const std::vector<std::string> names = {"",
-                                            "a",
-                                            "A",
-                                            "ab",
-                                            "AB_",
-                                            "az",
-                                            "a_",
-                                            "Hut 12",
-                                            "hut 120",
-                                            "HUT 1200",
-                                            "Hut 2",
-                                            "~tilde",
-                                            "0",
-                                            "9 lives",
-                                            "Waterfall 100000",
-                                            "WATERFALL 100000",
-                                            "waterfall 1000000",
-                                            "Waterfall 10000",
-                                            "same sixteen ch.",
-                                            "SAME SIXTEEN CH.x",
-                                            "same sixteen ch.y",
-                                            "caf\xE9",
-                                            "CAF\xC9"};
+    const std::vector<std::string> names = {
+        "", "a", "A", "ab", "AB_", "az", "a_", "Hut 12", "hut 120", "HUT 1200", "Hut 2", "~tilde", "0",
+        "9 lives", "Waterfall 100000", "WATERFALL 100000", "waterfall 1000000", "Waterfall 10000",
+        "same sixteen ch.", "SAME SIXTEEN CH.x", "same sixteen ch.y", "caf\xE9", "CAF\xC9",
+        // the bytes beside the letters, and the ends of the plain range
+        "@", "[", "`", "{", "\x01", "\x7F", "`a{z@A[Z", "@a[z`A{Z", "abcdefgh`", "ABCDEFGH@"};
     for (const std::string& a : names) {
         for (const std::string& b : names) {
             const base::NoCase_t::SortKey_t ka = rule.SortKey(a);

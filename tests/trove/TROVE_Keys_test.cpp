@@ -4,6 +4,7 @@
 #include <set>
 
 #include "base/BASE_CodePage.h"
+#include "base/BASE_Exception.h"
 #include "support/SUPPORT_Bytes.h"
 #include "tests/support/builder/TBK_Payload.h"
 #include "trove/TROVE_Exception.h"
@@ -136,6 +137,10 @@ TEST(KeyOrder, FullWaypointOrder) {
     b.id_block.pop_back();
     EXPECT_TRUE(less(b, a));  // shorter block is a prefix
     b.id_block = a.id_block;
+    // A key's block holds eight bytes at most.
+    EXPECT_THROW(b.id_block.push_back(0), base::OutOfRange_t);
+    EXPECT_THROW(b.id_block = std::vector<std::uint8_t>(9, 0), base::OutOfRange_t);
+    EXPECT_EQ(b.id_block, a.id_block);
     b.id_short = 1;
     EXPECT_TRUE(less(a, b));
     b.id_short = 0;

@@ -150,12 +150,15 @@ TEST(RecordReaderWaypoint, DamagedRecordsFailAt124) {
         EXPECT_RAISES(trove::BadStream_t, ReadCurrent(File().Waypoint(w).Bytes(), db), "TROVE_Database", 124);
         EXPECT_TRUE(db.waypoints.empty());
     }
-    // A payload one byte short: the last text has no zero byte.
+    // A payload cut anywhere, down to nothing (one byte short: the last text has no zero byte).
     const std::string payload = tbk::WaypointPayload(Wp("A"), 105);
     auto db = support::ImportDatabase();
-    EXPECT_RAISES(trove::BadStream_t,
-                  ReadCurrent(File().Record('W', payload.substr(0, payload.size() - 1)).Bytes(), db),
-                  "TROVE_Database", 124);
+    for (std::size_t length = 0; length < payload.size(); ++length) {
+        SCOPED_TRACE(length);
+        EXPECT_RAISES(trove::BadStream_t,
+                      ReadCurrent(File().Record('W', payload.substr(0, length)).Bytes(), db),
+                      "TROVE_Database", 124);
+    }
     // Beyond the poles: the position's own exception.
     tbk::Waypoint_t pole = Wp("P");
     pole.body.position.latitude = (1 << 30) + 1;

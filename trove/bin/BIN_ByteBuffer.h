@@ -8,7 +8,10 @@
 #include <ios>
 #include <streambuf>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "trove/bin/BIN_GetArea.h"
 
 namespace bin {
 
@@ -35,6 +38,12 @@ public:
         data_.clear();
         write_index_ = 0;
         ResetGetArea(0);
+    }
+
+    // The characters from the read position to the end, in place until the content changes.
+    std::basic_string_view<C, Tr> Unread() const noexcept {
+        return std::basic_string_view<C, Tr>(this->gptr(),
+                                             static_cast<std::size_t>(this->egptr() - this->gptr()));
     }
 
     // Appends the characters from the read position up to the next zero to dst and moves past
@@ -67,15 +76,6 @@ public:
         n = static_cast<std::size_t>((zero ? zero : end) - at);
         this->setg(this->eback(), zero ? zero + 1 : end, end);
         return zero != nullptr;
-    }
-
-    // Copies n characters from the read position to dst and moves past them, if that many are
-    // there; otherwise copies nothing and returns false. Fixed-size reads skip sgetn this way.
-    bool TakeBytes(C* dst, std::size_t n) noexcept {
-        if (static_cast<std::size_t>(this->egptr() - this->gptr()) < n) return false;
-        if (n > 0) std::memcpy(dst, this->gptr(), n * sizeof(C));
-        this->setg(this->eback(), this->gptr() + n, this->egptr());
-        return true;
     }
 
     // Copies up to n characters from src at the write position, growing in bounded steps so
@@ -153,7 +153,9 @@ std::size_t basic_bytebuf<C, Tr>::CopyFrom(std::basic_streambuf<C, Tr>& src, std
         const std::size_t want = std::min(kChunk, n - copied);
         const std::size_t at = write_index_ + copied;
         if (at + want > data_.size()) data_.resize(at + want);
-        const std::streamsize got = src.sgetn(data_.data() + at, static_cast<std::streamsize>(want));
+        const std::streamsize got = GetArea_t<C, Tr>::Take(src, data_.data() + at, want)
+                                        ? static_cast<std::streamsize>(want)
+                                        : src.sgetn(data_.data() + at, static_cast<std::streamsize>(want));
         copied += got > 0 ? static_cast<std::size_t>(got) : 0;
         if (static_cast<std::size_t>(got) < want) break;
     }

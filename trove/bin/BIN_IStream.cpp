@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "trove/bin/BIN_Decode.h"
+#include "trove/bin/BIN_GetArea.h"
 
 namespace bin {
 
@@ -26,8 +27,8 @@ void basic_istream<C, Tr>::SetBad() {
 template <class C, class Tr>
 bool basic_istream<C, Tr>::Pull(void* dst, std::size_t n) {
     if (!Enter()) return false;
-    // Records are read from memory: a read wholly at hand is one copy.
-    if (memory_ && this->rdbuf() == memory_ && memory_->TakeBytes(static_cast<C*>(dst), n)) return true;
+    // A read wholly in the buffer (a record in memory, or a file's read-ahead) is one copy.
+    if (GetArea_t<C, Tr>::Take(*this->rdbuf(), static_cast<C*>(dst), n)) return true;
     std::size_t got = 0;
     try {
         auto* out = static_cast<C*>(dst);

@@ -1,0 +1,30 @@
+#pragma once
+// The bytes a stream buffer holds unread, and a step past them: what sgetn does for a read
+// wholly inside the buffer, without its virtual call and general loop. Records are small and
+// read by the million, so their framing and fields are taken this way when they are at hand.
+#include <climits>
+#include <cstddef>
+#include <cstring>
+#include <streambuf>
+
+namespace bin {
+
+template <class C, class Tr>
+class GetArea_t : public std::basic_streambuf<C, Tr> {
+public:
+    using Buffer_t = std::basic_streambuf<C, Tr>;
+
+    // Copies n characters to dst and moves past them when buf holds that many unread;
+    // otherwise does nothing and returns false.
+    static bool Take(Buffer_t& buf, C* dst, std::size_t n) noexcept {
+        // Pointers to the protected members, named through this class, reach any buffer's own.
+        C* const next = (buf.*&GetArea_t::gptr)();
+        C* const end = (buf.*&GetArea_t::egptr)();
+        if (next == nullptr || static_cast<std::size_t>(end - next) < n || n > INT_MAX) return false;
+        if (n > 0) std::memcpy(dst, next, n * sizeof(C));
+        (buf.*&GetArea_t::gbump)(static_cast<int>(n));
+        return true;
+    }
+};
+
+}  // namespace bin
