@@ -29,8 +29,8 @@ void WaypointBatch_t::Add(WaypointTable_t::node_type node) {
     // A plain name (bytes 0x01 to 0x7F only) is valid text in every code page.
     const base::NoCase_t::SortKey_t sort_key = NameRule().SortKey(key.name.text);
     if (sort_key.plain || IsValidMultibyte(key.name.text)) {
-        const auto length = static_cast<std::uint32_t>(std::min(sort_key.length, kLongName));
-        entries_.push_back(Entry_t{&key, sort_key.high, sort_key.low, length, order, sort_key.plain});
+        const auto length = static_cast<std::uint8_t>(std::min(sort_key.length, kLongName));
+        entries_.push_back(Entry_t{&key, sort_key.high, sort_key.low, order, length, sort_key.plain});
     } else {
         invalid_.push_back(order);
     }

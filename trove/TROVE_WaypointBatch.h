@@ -31,12 +31,13 @@ public:
     void Merge(Database_t& db, PendingWaypoints_t& pending);
 
 private:
+    // 32 bytes: a batch may hold a whole file's waypoints.
     struct Entry_t {
         const WaypointId_t* key;  // in its node, which stays where it is
         std::uint64_t high;
         std::uint64_t low;
-        std::uint32_t length;  // capped: only lengths up to 16 are told apart
-        std::uint32_t order;   // index into nodes_
+        std::uint32_t order;  // index into nodes_
+        std::uint8_t length;  // capped: only lengths up to 16 are told apart
         bool plain;
     };
     struct Fault_t {

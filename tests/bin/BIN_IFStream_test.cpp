@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "support/SUPPORT_Bytes.h"
 #include "support/SUPPORT_TempFile.h"
 #include "trove/bin/BIN_Record.h"
@@ -59,6 +62,29 @@ TEST(IFStream, RecordsLargerThanTheBuffersArriveWhole) {
     EXPECT_EQ(t.type, 'T');
     EXPECT_TRUE(t.Bytes() == big);
     EXPECT_EQ(e.Bytes(), "end");
+}
+
+TEST(IFStream, SmallRecordsArriveWholeWhereverTheReadAheadEnds) {
+    // Records of 1 to 97 bytes over more than one read-ahead: some straddle its end. One record
+    // object serves them all, emptied before each, as the file's reader does.
+    std::string bytes;
+    std::vector<std::string> payloads;
+    for (std::size_t i = 0; bytes.size() < 700000; ++i) {
+        payloads.push_back(std::string(1 + i % 97, static_cast<char>('a' + i % 26)));
+        bytes += Record(static_cast<char>('A' + i % 26), payloads.back());
+    }
+    test::TempFile_t tmp(bytes);
+    bin::ifstream file(tmp.Path());
+    bin::record_t rec;
+    for (std::size_t i = 0; i < payloads.size(); ++i) {
+        rec.rdbuf()->Clear();
+        bin::ExtractRecord(file, rec);
+        ASSERT_TRUE(file.good()) << i;
+        ASSERT_EQ(rec.type, 'A' + i % 26) << i;
+        ASSERT_EQ(rec.Bytes(), payloads[i]) << i;
+    }
+    bin::ExtractRecord(file, rec);
+    EXPECT_TRUE(file.eof() && file.fail());
 }
 
 TEST(IFStream, HugeDeclaredLengthInSmallFileFailsFast) {

@@ -46,6 +46,19 @@ public:
                                              static_cast<std::size_t>(this->egptr() - this->gptr()));
     }
 
+    // Writes [first, last) from the first character on (a longer content keeps its tail), and
+    // leaves the write position after it and the read position at the start.
+    void WriteFromStart(const C* first, const C* last) {
+        const auto n = static_cast<std::size_t>(last - first);
+        if (n >= data_.size()) {
+            data_.assign(first, last);
+        } else {
+            std::copy(first, last, data_.begin());
+        }
+        write_index_ = n;
+        ResetGetArea(0);
+    }
+
     // Appends the characters from the read position up to the next zero to dst and moves past
     // that zero. Returns false when the content ended first (then all of the rest was taken).
     // One scan instead of a call per character: texts make up most of a waypoint record.

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstring>
 #include <streambuf>
+#include <string_view>
 
 namespace bin {
 
@@ -13,6 +14,22 @@ template <class C, class Tr>
 class GetArea_t : public std::basic_streambuf<C, Tr> {
 public:
     using Buffer_t = std::basic_streambuf<C, Tr>;
+
+    // The characters buf holds unread, in place until its next read.
+    static std::basic_string_view<C, Tr> Unread(Buffer_t& buf) noexcept {
+        C* const next = (buf.*&GetArea_t::gptr)();
+        C* const end = (buf.*&GetArea_t::egptr)();
+        if (next == nullptr) return std::basic_string_view<C, Tr>();
+        return std::basic_string_view<C, Tr>(next, static_cast<std::size_t>(end - next));
+    }
+    // Moves past n of the characters Unread showed.
+    static void Skip(Buffer_t& buf, std::size_t n) noexcept {
+        while (n > 0) {
+            const std::size_t step = n > INT_MAX ? INT_MAX : n;
+            (buf.*&GetArea_t::gbump)(static_cast<int>(step));
+            n -= step;
+        }
+    }
 
     // Copies n characters to dst and moves past them when buf holds that many unread;
     // otherwise does nothing and returns false.
