@@ -48,7 +48,10 @@ public:
     void Normalise();
 
     static Box_t Union(const Box_t& a, const Box_t& b);
-    void Extend(const Box_t& other) { *this = Union(*this, other); }
+    // Both the same as *this = Union(*this, box), the second for box = Box_t(a, b), but done
+    // in place (and the second without making the box): tracks extend boxes twice a point.
+    void Extend(const Box_t& other);
+    void Extend(const Position_t& a, const Position_t& b);
 
     friend bool operator==(const Box_t& a, const Box_t& b) {
         if (a.empty_ || b.empty_) return a.empty_ == b.empty_;
@@ -57,6 +60,12 @@ public:
     friend bool operator!=(const Box_t& a, const Box_t& b) { return !(a == b); }
 
 private:
+    // Union(*this, b) in place, for a non-empty box and a non-empty b with these edges
+    // (altitudes: whether b has both, and then its max and min). False, with nothing changed,
+    // when the union would have a latitude beyond the poles: Union raises for that.
+    bool Join(std::int32_t north, std::int32_t south, std::int32_t east, std::int32_t west, bool altitudes,
+              double max, double min);
+
     bool empty_ = true;
     Position_t first_;   // north, east, max altitude
     Position_t second_;  // south, west, min altitude
