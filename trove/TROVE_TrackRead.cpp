@@ -12,7 +12,6 @@ namespace trove {
 namespace {
 
 using bin::Int32At;
-using bin::OptionalRealAt;
 
 constexpr std::int32_t kMaxTrackEnum = 16;
 // Position 17, optional time 5, optional real 9.
@@ -26,13 +25,23 @@ void CheckTime(std::int32_t seconds) {
 // Up to this many points wholly at hand are taken in one read.
 constexpr std::uint32_t kBatchPoints = 64;
 
+// As bin::OptionalRealAt, in two 32-bit halves, which compilers turn into plain loads.
+base::Optional_t<double> RealAt(const std::uint8_t* p) {
+    if (p[0] == 0) return base::Optional_t<double>();
+    const std::uint64_t bits = std::uint64_t(static_cast<std::uint32_t>(Int32At(p + 1))) |
+                               std::uint64_t(static_cast<std::uint32_t>(Int32At(p + 5))) << 32;
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
 TrackPoint_t DecodeTrackPoint(const std::uint8_t* bytes) {
     TrackPoint_t point;
-    point.position = geo::Position_t(Int32At(bytes), Int32At(bytes + 4), OptionalRealAt(bytes + 8));
+    point.position = geo::Position_t(Int32At(bytes), Int32At(bytes + 4), RealAt(bytes + 8));
     const std::int32_t seconds = Int32At(bytes + 18);
     CheckTime(seconds);
     if (bytes[17] != 0) point.time = seconds;
-    point.point_real = OptionalRealAt(bytes + 22);
+    point.point_real = RealAt(bytes + 22);
     return point;
 }
 
