@@ -165,8 +165,8 @@ Box_t Box_t::Union(const Box_t& a, const Box_t& b) {
     return Box_t(north, south, east, west);
 }
 
-bool Box_t::Join(std::int32_t north, std::int32_t south, std::int32_t east, std::int32_t west, bool altitudes,
-                 double max, double min) {
+bool Box_t::JoinEdges(std::int32_t north, std::int32_t south, std::int32_t east, std::int32_t west,
+                      bool altitudes, double max, double min) {
     const std::int32_t new_north = std::max(first_.latitude, north);
     const std::int32_t new_south = std::min(second_.latitude, south);
     if (!ValidLatitude(new_north) || !ValidLatitude(new_south)) return false;
@@ -199,15 +199,15 @@ bool Box_t::Join(std::int32_t north, std::int32_t south, std::int32_t east, std:
     return true;
 }
 
-void Box_t::Extend(const Box_t& other) {
+void Box_t::Join(const Box_t& other) {
     if (empty_ || other.empty_) {
         if (empty_) *this = other;
         return;
     }
     const bool altitudes = other.first_.altitude.Has() && other.second_.altitude.Has();
-    if (!Join(other.first_.latitude, other.second_.latitude, other.first_.longitude, other.second_.longitude,
-              altitudes, altitudes ? *other.first_.altitude : 0.0,
-              altitudes ? *other.second_.altitude : 0.0)) {
+    if (!JoinEdges(other.first_.latitude, other.second_.latitude, other.first_.longitude,
+                   other.second_.longitude, altitudes, altitudes ? *other.first_.altitude : 0.0,
+                   altitudes ? *other.second_.altitude : 0.0)) {
         *this = Union(*this, other);
     }
 }
@@ -227,8 +227,8 @@ void Box_t::Extend(const Position_t& a, const Position_t& b) {
         max = rise ? *b.altitude : *a.altitude;
         min = rise ? *a.altitude : *b.altitude;
     }
-    if (!Join(std::max(a.latitude, b.latitude), std::min(a.latitude, b.latitude),
-              swap ? b.longitude : a.longitude, swap ? a.longitude : b.longitude, altitudes, max, min)) {
+    if (!JoinEdges(std::max(a.latitude, b.latitude), std::min(a.latitude, b.latitude),
+                   swap ? b.longitude : a.longitude, swap ? a.longitude : b.longitude, altitudes, max, min)) {
         *this = Union(*this, Box_t(a, b));
     }
 }
