@@ -17,6 +17,39 @@ bool Covers(std::int32_t west, std::int32_t east, std::int32_t longitude) {
     return Arc(west, longitude) < Arc(east, longitude) || longitude == east;
 }
 
+// The arc a union of the arcs a and b spans.
+void JoinArcs(std::int32_t aw, std::int32_t ae, std::int32_t bw, std::int32_t be, std::int32_t& west,
+              std::int32_t& east) {
+    const bool a_has_be = Covers(aw, ae, be);
+    const bool a_has_bw = Covers(aw, ae, bw);
+    const bool b_has_ae = Covers(bw, be, ae);
+    const bool b_has_aw = Covers(bw, be, aw);
+    if (a_has_be && a_has_bw && b_has_ae && b_has_aw) {
+        if (aw == ae && ae == bw && bw == be) {
+            east = west = aw;
+        } else if (aw == bw && ae == be) {
+            east = ae;
+            west = aw;
+        } else {
+            // Each covers the other's ends but they differ: together they go all the way round.
+            east = 0x7FFFFFFF;
+            west = static_cast<std::int32_t>(0x80000000u);
+        }
+    } else if (a_has_be || a_has_bw || b_has_ae || b_has_aw) {
+        // Overlapping.
+        const std::uint32_t span = Arc(aw, ae);
+        west = Arc(bw, ae) > span ? bw : aw;
+        east = Arc(aw, be) > span ? be : ae;
+    } else if (Arc(ae, bw) < Arc(be, aw)) {
+        // Disjoint: bridge the smaller gap.
+        west = aw;
+        east = be;
+    } else {
+        west = bw;
+        east = ae;
+    }
+}
+
 }  // namespace
 
 Box_t::Box_t(std::int32_t north, std::int32_t south, std::int32_t east, std::int32_t west,
@@ -114,38 +147,9 @@ Box_t Box_t::Union(const Box_t& a, const Box_t& b) {
     const std::int32_t north = std::max(a.first_.latitude, b.first_.latitude);
     const std::int32_t south = std::min(a.second_.latitude, b.second_.latitude);
 
-    const std::int32_t aw = a.second_.longitude, ae = a.first_.longitude;
-    const std::int32_t bw = b.second_.longitude, be = b.first_.longitude;
-    const bool a_has_be = Covers(aw, ae, be);
-    const bool a_has_bw = Covers(aw, ae, bw);
-    const bool b_has_ae = Covers(bw, be, ae);
-    const bool b_has_aw = Covers(bw, be, aw);
     std::int32_t east = 0;
     std::int32_t west = 0;
-    if (a_has_be && a_has_bw && b_has_ae && b_has_aw) {
-        if (aw == ae && ae == bw && bw == be) {
-            east = west = aw;
-        } else if (aw == bw && ae == be) {
-            east = ae;
-            west = aw;
-        } else {
-            // Each covers the other's ends but they differ: together they go all the way round.
-            east = 0x7FFFFFFF;
-            west = static_cast<std::int32_t>(0x80000000u);
-        }
-    } else if (a_has_be || a_has_bw || b_has_ae || b_has_aw) {
-        // Overlapping.
-        const std::uint32_t span = Arc(aw, ae);
-        west = Arc(bw, ae) > span ? bw : aw;
-        east = Arc(aw, be) > span ? be : ae;
-    } else if (Arc(ae, bw) < Arc(be, aw)) {
-        // Disjoint: bridge the smaller gap.
-        west = aw;
-        east = be;
-    } else {
-        west = bw;
-        east = ae;
-    }
+    JoinArcs(a.second_.longitude, a.first_.longitude, b.second_.longitude, b.first_.longitude, west, east);
 
     const base::Optional_t<double>& a_max = a.first_.altitude;
     const base::Optional_t<double>& a_min = a.second_.altitude;
@@ -159,6 +163,74 @@ Box_t Box_t::Union(const Box_t& a, const Box_t& b) {
     if (a_altitudes) return Box_t(north, south, east, west, a_max, a_min);
     if (b_altitudes) return Box_t(north, south, east, west, b_max, b_min);
     return Box_t(north, south, east, west);
+}
+
+bool Box_t::JoinEdges(std::int32_t north, std::int32_t south, std::int32_t east, std::int32_t west,
+                      bool altitudes, double max, double min) {
+    const std::int32_t new_north = std::max(first_.latitude, north);
+    const std::int32_t new_south = std::min(second_.latitude, south);
+    if (!ValidLatitude(new_north) || !ValidLatitude(new_south)) return false;
+    first_.latitude = new_north;
+    second_.latitude = new_south;
+    // Mostly b's ends both lie on this arc, which then stays, unless b also runs over both of
+    // its ends with ends of its own (the two together go all the way round).
+    const std::int32_t own_west = second_.longitude;
+    const std::int32_t own_east = first_.longitude;
+    const std::uint32_t span = Arc(own_west, own_east);
+    const bool stays = Arc(own_west, east) <= span && Arc(own_west, west) <= span &&
+                       ((west == own_west && east == own_east) || Arc(west, own_west) > Arc(west, east) ||
+                        Arc(west, own_east) > Arc(west, east));
+    if (!stays) JoinArcs(own_west, own_east, west, east, second_.longitude, first_.longitude);
+
+    base::Optional_t<double>& own_max = first_.altitude;
+    base::Optional_t<double>& own_min = second_.altitude;
+    if (own_max.Has() && own_min.Has()) {
+        if (altitudes) {
+            own_max = std::max(*own_max, max);
+            own_min = std::min(*own_min, min);
+        }
+    } else if (altitudes) {
+        own_max = max;
+        own_min = min;
+    } else {
+        own_max.Reset();
+        own_min.Reset();
+    }
+    return true;
+}
+
+void Box_t::Join(const Box_t& other) {
+    if (empty_ || other.empty_) {
+        if (empty_) *this = other;
+        return;
+    }
+    const bool altitudes = other.first_.altitude.Has() && other.second_.altitude.Has();
+    if (!JoinEdges(other.first_.latitude, other.second_.latitude, other.first_.longitude,
+                   other.second_.longitude, altitudes, altitudes ? *other.first_.altitude : 0.0,
+                   altitudes ? *other.second_.altitude : 0.0)) {
+        *this = Union(*this, other);
+    }
+}
+
+void Box_t::Extend(const Position_t& a, const Position_t& b) {
+    if (empty_) {
+        *this = Box_t(a, b);
+        return;
+    }
+    // The edges Box_t(a, b) gets from Normalise.
+    const bool swap = Arc(a.longitude, b.longitude) < Arc(b.longitude, a.longitude);
+    const bool altitudes = a.altitude.Has() && b.altitude.Has();
+    double max = 0.0;
+    double min = 0.0;
+    if (altitudes) {
+        const bool rise = *a.altitude < *b.altitude;
+        max = rise ? *b.altitude : *a.altitude;
+        min = rise ? *a.altitude : *b.altitude;
+    }
+    if (!JoinEdges(std::max(a.latitude, b.latitude), std::min(a.latitude, b.latitude),
+                   swap ? b.longitude : a.longitude, swap ? a.longitude : b.longitude, altitudes, max, min)) {
+        *this = Union(*this, Box_t(a, b));
+    }
 }
 
 }  // namespace geo

@@ -48,7 +48,13 @@ public:
     void Normalise();
 
     static Box_t Union(const Box_t& a, const Box_t& b);
-    void Extend(const Box_t& other) { *this = Union(*this, other); }
+    // Both the same as *this = Union(*this, box), the second for box = Box_t(a, b), but done
+    // in place (and the second without making the box): tracks extend boxes twice a point.
+    // A track's box mostly holds its segment's already, which is seen inline.
+    void Extend(const Box_t& other) {
+        if (!Holds(other)) Join(other);
+    }
+    void Extend(const Position_t& a, const Position_t& b);
 
     friend bool operator==(const Box_t& a, const Box_t& b) {
         if (a.empty_ || b.empty_) return a.empty_ == b.empty_;
@@ -57,9 +63,51 @@ public:
     friend bool operator!=(const Box_t& a, const Box_t& b) { return !(a == b); }
 
 private:
+    static std::uint32_t Arc(std::int32_t from, std::int32_t to) {
+        return static_cast<std::uint32_t>(to) - static_cast<std::uint32_t>(from);
+    }
+    // Whether Union(*this, other) is *this, member for member (false may also mean: not known
+    // at a glance).
+    bool Holds(const Box_t& other) const;
+    // Union raises for latitudes beyond the poles (a box spanned by unchecked positions).
+    bool HasValidLatitudes() const {
+        return ValidLatitude(first_.latitude) && ValidLatitude(second_.latitude);
+    }
+    void Join(const Box_t& other);
+    // Union(*this, b) in place, for a non-empty box and a non-empty b with these edges
+    // (altitudes: whether b has both, and then its max and min). False, with nothing changed,
+    // when the union would have a latitude beyond the poles: Union raises for that.
+    bool JoinEdges(std::int32_t north, std::int32_t south, std::int32_t east, std::int32_t west,
+                   bool altitudes, double max, double min);
+
     bool empty_ = true;
     Position_t first_;   // north, east, max altitude
     Position_t second_;  // south, west, min altitude
 };
+
+inline bool Box_t::Holds(const Box_t& other) const {
+    if (other.empty_) return !empty_;
+    if (empty_ || other.first_.latitude > first_.latitude || other.second_.latitude < second_.latitude ||
+        !HasValidLatitudes()) {
+        return false;
+    }
+    // Both of other's ends on this arc, and other not also over both of ours with ends of its
+    // own (the two together go all the way round).
+    const std::int32_t west = second_.longitude, east = first_.longitude;
+    const std::int32_t other_west = other.second_.longitude, other_east = other.first_.longitude;
+    const std::uint32_t span = Arc(west, east);
+    if (Arc(west, other_east) > span || Arc(west, other_west) > span) return false;
+    if ((other_west != west || other_east != east) && Arc(other_west, west) <= Arc(other_west, other_east) &&
+        Arc(other_west, east) <= Arc(other_west, other_east)) {
+        return false;
+    }
+    // std::max and std::min keep their first argument on ties and against NaN.
+    const bool others = other.first_.altitude.Has() && other.second_.altitude.Has();
+    if (first_.altitude.Has() && second_.altitude.Has()) {
+        return !others || (!(*first_.altitude < *other.first_.altitude) &&
+                           !(*other.second_.altitude < *second_.altitude));
+    }
+    return !first_.altitude.Has() && !second_.altitude.Has() && !others;
+}
 
 }  // namespace geo

@@ -1,5 +1,6 @@
 #include "trove/TROVE_TrackRead.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -11,7 +12,6 @@ namespace trove {
 namespace {
 
 using bin::Int32At;
-using bin::OptionalRealAt;
 
 constexpr std::int32_t kMaxTrackEnum = 16;
 // Position 17, optional time 5, optional real 9.
@@ -22,20 +22,41 @@ void CheckTime(std::int32_t seconds) {
     if (seconds < 0) (void)base::UtcTime(seconds);
 }
 
+// Up to this many points wholly at hand are taken in one read.
+constexpr std::uint32_t kBatchPoints = 64;
+
+// As bin::OptionalRealAt, in two 32-bit halves, which compilers turn into plain loads.
+base::Optional_t<double> RealAt(const std::uint8_t* p) {
+    if (p[0] == 0) return base::Optional_t<double>();
+    const std::uint64_t bits = std::uint64_t(static_cast<std::uint32_t>(Int32At(p + 1))) |
+                               std::uint64_t(static_cast<std::uint32_t>(Int32At(p + 5))) << 32;
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+TrackPoint_t DecodeTrackPoint(const std::uint8_t* bytes) {
+    TrackPoint_t point;
+    point.position = geo::Position_t(Int32At(bytes), Int32At(bytes + 4), RealAt(bytes + 8));
+    const std::int32_t seconds = Int32At(bytes + 18);
+    CheckTime(seconds);
+    if (bytes[17] != 0) point.time = seconds;
+    point.point_real = RealAt(bytes + 22);
+    return point;
+}
+
+bool AtHand(bin::istream& in, std::size_t bytes) {
+    return in.good() && in.rdbuf()->in_avail() >= static_cast<std::streamsize>(bytes);
+}
+
 }  // namespace
 
 void ReadTrackPoint(bin::istream& in, TrackPoint_t& target) {
     // Points are nearly all of a track file: a point wholly at hand is taken in one read.
-    if (in.good() && in.rdbuf()->in_avail() >= static_cast<std::streamsize>(kTrackPointBytes)) {
+    if (AtHand(in, kTrackPointBytes)) {
         std::uint8_t bytes[kTrackPointBytes];
         if (!in.ReadRaw(bytes, sizeof bytes)) return;
-        TrackPoint_t point;
-        point.position = geo::Position_t(Int32At(bytes), Int32At(bytes + 4), OptionalRealAt(bytes + 8));
-        const std::int32_t seconds = Int32At(bytes + 18);
-        CheckTime(seconds);
-        if (bytes[17] != 0) point.time = seconds;
-        point.point_real = OptionalRealAt(bytes + 22);
-        target = point;
+        target = DecodeTrackPoint(bytes);
         return;
     }
     TrackPoint_t point;
@@ -58,7 +79,21 @@ void ReadTrackBody(bin::istream& in, Track_t& track) {
     // Points go straight into the track: a track is never copied while it is read.
     track.track_byte = track_byte;
     track.track_enum = track_enum;
-    for (std::uint32_t i = 0; i < count; ++i) {
+    for (std::uint32_t i = 0; i < count;) {
+        // A batch raises, like single points, at its first bad point; what the stream has
+        // read past it by then is never looked at.
+        const std::uint32_t batch = std::min(count - i, kBatchPoints);
+        if (batch > 1 && AtHand(in, batch * kTrackPointBytes)) {
+            std::uint8_t bytes[kBatchPoints * kTrackPointBytes];
+            if (!in.ReadRaw(bytes, batch * kTrackPointBytes)) {
+                track = Track_t();
+                return;
+            }
+            for (std::uint32_t k = 0; k < batch; ++k)
+                track.AppendPoint(DecodeTrackPoint(bytes + k * kTrackPointBytes));
+            i += batch;
+            continue;
+        }
         TrackPoint_t point;
         ReadTrackPoint(in, point);
         if (in.fail()) {
@@ -66,6 +101,7 @@ void ReadTrackBody(bin::istream& in, Track_t& track) {
             return;
         }
         track.AppendPoint(point);
+        ++i;
     }
 }
 

@@ -8,7 +8,7 @@ namespace trove {
 void TrackStats_t::AddLeg(const TrackPoint_t& a, const TrackPoint_t& b, double distance) {
     // Called once per point while loading: no temporary statistics, no copies of a as first
     // once a first point is there.
-    box.Extend(geo::Box_t(a.position, b.position));
+    box.Extend(a.position, b.position);
     this->distance += distance;
     ++count;
     area_sum += static_cast<double>(a.position.longitude) * b.position.latitude -

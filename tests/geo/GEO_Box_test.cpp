@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <utility>
+#include <vector>
+
 #include "support/SUPPORT_ExpectRaise.h"
 
 namespace {
@@ -212,6 +218,86 @@ TEST(BoxUnion, ExtendAccumulates) {
     EXPECT_EQ(box.East(), kMin + 30);
     EXPECT_EQ(box.North(), 5);
     EXPECT_EQ(box.South(), -5);
+}
+
+// Extend works in place: it must match Union bit for bit (signed zeros and NaN altitudes
+// included), and raise where Union raises.
+using Bits_t = std::array<std::uint64_t, 9>;  // state, then both corners
+
+Bits_t Bits(const geo::Box_t& box) {
+    Bits_t out{box.Empty() ? 1u : 0u};
+    if (box.Empty()) return out;
+    std::size_t i = 1;
+    for (const geo::Position_t* corner : {&box.FirstCorner(), &box.SecondCorner()}) {
+        out[i++] = static_cast<std::uint32_t>(corner->latitude);
+        out[i++] = static_cast<std::uint32_t>(corner->longitude);
+        out[i++] = corner->altitude.Has();
+        if (corner->altitude.Has()) std::memcpy(&out[i], &*corner->altitude, sizeof(double));
+        ++i;
+    }
+    return out;
+}
+
+template <class Extend_t>
+Bits_t Outcome(geo::Box_t box, Extend_t extend) {
+    try {
+        extend(box);
+        return Bits(box);
+    } catch (const base::OutOfRange_t&) {
+        return Bits_t{2u};
+    }
+}
+
+const base::Optional_t<double> kNone;
+const double kNaN = std::nan("");
+
+TEST(BoxUnion, ExtendMatchesUnionBitForBit) {
+    const std::int32_t h = 1 << 30;
+    const std::vector<std::pair<std::int32_t, std::int32_t>> arcs = {
+        {0, 100},     {20, 30}, {100, 0}, {kMax - 100, kMin + 100}, {7, 7}, {0, kMin}, {kMin, 0},
+        {kMin, kMax}, {0, -h},  {kMin, h}};
+    const std::vector<std::pair<base::Optional_t<double>, base::Optional_t<double>>> heights = {
+        {kNone, kNone}, {10.0, 0.0},  {0.0, -0.0},  {-0.0, 0.0}, {kNaN, 0.0},
+        {10.0, kNaN},   {5.0, kNone}, {kNone, 5.0}, {5.0, 5.0}};
+    std::vector<geo::Box_t> boxes = {geo::Box_t()};
+    for (const auto& arc : arcs) {
+        for (const auto& height : heights) {
+            boxes.emplace_back(20, 10, arc.second, arc.first, height.first, height.second);
+            boxes.emplace_back(15, 12, arc.second, arc.first, height.first, height.second);
+        }
+    }
+    geo::Position_t beyond(0, 0);
+    beyond.latitude = h + 1;
+    boxes.emplace_back(beyond, geo::Position_t(0, 50));  // not checked when spanned
+
+    for (const geo::Box_t& a : boxes) {
+        for (const geo::Box_t& b : boxes) {
+            const Bits_t want = Outcome(a, [&](geo::Box_t& x) { x = geo::Box_t::Union(x, b); });
+            ASSERT_EQ(Outcome(a, [&](geo::Box_t& x) { x.Extend(b); }), want)
+                << testing::PrintToString(Bits(a)) << " + " << testing::PrintToString(Bits(b));
+        }
+    }
+
+    std::vector<geo::Position_t> points;
+    for (std::int32_t latitude : {12, 25}) {
+        for (std::int32_t longitude : {0, 25, 100, kMin, kMin + 50}) {
+            for (const base::Optional_t<double>& altitude :
+                 {kNone, base::Optional_t<double>(0.0), base::Optional_t<double>(-0.0),
+                  base::Optional_t<double>(10.0), base::Optional_t<double>(kNaN)}) {
+                points.emplace_back(latitude, longitude, altitude);
+            }
+        }
+    }
+    for (const geo::Box_t& box : boxes) {
+        for (const geo::Position_t& p : points) {
+            for (const geo::Position_t& q : points) {
+                const Bits_t want =
+                    Outcome(box, [&](geo::Box_t& x) { x = geo::Box_t::Union(x, geo::Box_t(p, q)); });
+                ASSERT_EQ(Outcome(box, [&](geo::Box_t& x) { x.Extend(p, q); }), want)
+                    << testing::PrintToString(Bits(box));
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -195,6 +195,25 @@ TEST(TrackRecord, TimesMustBeUtcTimesEvenWhenAbsent) {
                   "GEO_Position", 63);
 }
 
+TEST(TrackRecord, LongTracksRaiseAndFailAsPointByPoint) {
+    // Points are read many at a time: a fault deep inside a track behaves as anywhere else.
+    tbk::Track_t late_time = Tk("T", 200);
+    late_time.points[130].time.reset();
+    late_time.points[130].absent_time_seconds = -1;
+    auto db = support::ImportDatabase();
+    EXPECT_RAISES(base::OutOfRange_t, ReadCurrent(File().Track(late_time).Bytes(), db), "BASE_Time", 167);
+    tbk::Track_t late_polar = Tk("T", 200);
+    late_polar.points[190].position.latitude = (1 << 30) + 1;
+    auto db2 = support::ImportDatabase();
+    EXPECT_RAISES(base::OutOfRange_t, ReadCurrent(File().Track(late_polar).Bytes(), db2), "GEO_Position", 63);
+    tbk::Track_t short_points = Tk("S", 150);
+    short_points.declared_count = 151;
+    auto db3 = support::ImportDatabase();
+    ReadCurrent(File().Track(short_points).Bytes(), db3);
+    ASSERT_EQ(db3.tracks.size(), 1u);
+    EXPECT_EQ(db3.tracks.begin()->second.point_count, 0);
+}
+
 TEST(TrackRecord, DamagedTracksAreFiledEmptyAndNamesMustDiffer) {
     tbk::Track_t bad_enum = Tk("E", 3);
     bad_enum.track_enum = 17;
