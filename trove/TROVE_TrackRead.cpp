@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 #include "base/BASE_Time.h"
 #include "trove/bin/BIN_Decode.h"
+#include "trove/bin/BIN_GetArea.h"
 
 namespace trove {
 
@@ -21,9 +23,6 @@ constexpr std::size_t kTrackPointBytes = 31;
 void CheckTime(std::int32_t seconds) {
     if (seconds < 0) (void)base::UtcTime(seconds);
 }
-
-// Up to this many points wholly at hand are taken in one read.
-constexpr std::uint32_t kBatchPoints = 64;
 
 // As bin::OptionalRealAt, in two 32-bit halves, which compilers turn into plain loads.
 base::Optional_t<double> RealAt(const std::uint8_t* p) {
@@ -80,18 +79,18 @@ void ReadTrackBody(bin::istream& in, Track_t& track) {
     track.track_byte = track_byte;
     track.track_enum = track_enum;
     for (std::uint32_t i = 0; i < count;) {
-        // A batch raises, like single points, at its first bad point; what the stream has
-        // read past it by then is never looked at.
-        const std::uint32_t batch = std::min(count - i, kBatchPoints);
-        if (batch > 1 && AtHand(in, batch * kTrackPointBytes)) {
-            std::uint8_t bytes[kBatchPoints * kTrackPointBytes];
-            if (!in.ReadRaw(bytes, batch * kTrackPointBytes)) {
-                track = Track_t();
-                return;
-            }
-            for (std::uint32_t k = 0; k < batch; ++k)
+        // The whole points the record holds at hand are decoded where they are. Like single
+        // points they raise at the first bad one; the stream, already past them, is never
+        // looked at after that.
+        const std::string_view ahead = bin::GetArea_t<char, std::char_traits<char>>::Unread(*in.rdbuf());
+        const auto whole = static_cast<std::uint32_t>(
+            std::min<std::size_t>(count - i, in.good() ? ahead.size() / kTrackPointBytes : 0));
+        if (whole > 1) {
+            bin::GetArea_t<char, std::char_traits<char>>::Skip(*in.rdbuf(), whole * kTrackPointBytes);
+            const auto* bytes = reinterpret_cast<const std::uint8_t*>(ahead.data());
+            for (std::uint32_t k = 0; k < whole; ++k)
                 track.AppendPoint(DecodeTrackPoint(bytes + k * kTrackPointBytes));
-            i += batch;
+            i += whole;
             continue;
         }
         TrackPoint_t point;

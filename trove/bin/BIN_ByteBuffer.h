@@ -163,12 +163,23 @@ std::size_t basic_bytebuf<C, Tr>::CopyFrom(std::basic_streambuf<C, Tr>& src, std
     const std::size_t old_size = data_.size();
     std::size_t copied = 0;
     while (copied < n) {
-        const std::size_t want = std::min(kChunk, n - copied);
         const std::size_t at = write_index_ + copied;
+        // What src holds in its own buffer is appended from there: no zero-filled room first.
+        std::basic_string_view<C, Tr> ahead = GetArea_t<C, Tr>::Unread(src);
+        if (ahead.empty() && !Tr::eq_int_type(src.sgetc(), Tr::eof())) ahead = GetArea_t<C, Tr>::Unread(src);
+        if (!ahead.empty()) {
+            const std::size_t take = std::min(ahead.size(), n - copied);
+            const std::size_t over = at < data_.size() ? std::min(take, data_.size() - at) : 0;
+            std::copy(ahead.data(), ahead.data() + over, data_.begin() + static_cast<std::ptrdiff_t>(at));
+            data_.insert(data_.end(), ahead.data() + over, ahead.data() + take);
+            GetArea_t<C, Tr>::Skip(src, take);
+            copied += take;
+            continue;
+        }
+        // A source without a buffer of its own.
+        const std::size_t want = std::min(kChunk, n - copied);
         if (at + want > data_.size()) data_.resize(at + want);
-        const std::streamsize got = GetArea_t<C, Tr>::Take(src, data_.data() + at, want)
-                                        ? static_cast<std::streamsize>(want)
-                                        : src.sgetn(data_.data() + at, static_cast<std::streamsize>(want));
+        const std::streamsize got = src.sgetn(data_.data() + at, static_cast<std::streamsize>(want));
         copied += got > 0 ? static_cast<std::size_t>(got) : 0;
         if (static_cast<std::size_t>(got) < want) break;
     }
