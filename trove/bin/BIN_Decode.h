@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "base/BASE_Optional.h"
 
@@ -11,6 +12,26 @@ namespace bin {
 
 constexpr std::size_t kPositionBytes = 17;
 constexpr std::size_t kOptionalRealBytes = 9;
+
+// A little-endian integer, or a double from its eight bytes.
+template <class T>
+T ValueAt(const std::uint8_t* p) {
+    static_assert(
+        (std::is_integral<T>::value && !std::is_same<T, bool>::value) || std::is_same<T, double>::value,
+        "values are integers or double");
+    if constexpr (std::is_same<T, double>::value) {
+        std::uint64_t bits = 0;
+        for (std::size_t i = 0; i < 8; ++i) bits |= std::uint64_t(p[i]) << (8 * i);
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        return value;
+    } else {
+        using U = std::make_unsigned_t<T>;
+        U value = 0;
+        for (std::size_t i = 0; i < sizeof(T); ++i) value |= static_cast<U>(U(p[i]) << (8 * i));
+        return static_cast<T>(value);
+    }
+}
 
 inline std::int32_t Int32At(const std::uint8_t* p) {
     return static_cast<std::int32_t>(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 |

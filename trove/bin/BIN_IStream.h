@@ -15,6 +15,7 @@
 #include "base/BASE_Optional.h"
 #include "geo/GEO_Position.h"
 #include "trove/bin/BIN_ByteBuffer.h"
+#include "trove/bin/BIN_Decode.h"
 
 namespace bin {
 
@@ -71,21 +72,8 @@ private:
 template <class C, class Tr>
 template <class T>
 basic_istream<C, Tr>& basic_istream<C, Tr>::Read(T& dst) {
-    static_assert(
-        (std::is_integral<T>::value && !std::is_same<T, bool>::value) || std::is_same<T, double>::value,
-        "Read takes integers or double");
     std::uint8_t bytes[sizeof(T)];
-    if (!Pull(bytes, sizeof(T))) return *this;
-    if constexpr (std::is_same<T, double>::value) {
-        std::uint64_t bits = 0;
-        for (std::size_t i = 0; i < 8; ++i) bits |= std::uint64_t(bytes[i]) << (8 * i);
-        std::memcpy(&dst, &bits, sizeof dst);
-    } else {
-        using U = std::make_unsigned_t<T>;
-        U value = 0;
-        for (std::size_t i = 0; i < sizeof(T); ++i) value |= static_cast<U>(U(bytes[i]) << (8 * i));
-        dst = static_cast<T>(value);
-    }
+    if (Pull(bytes, sizeof(T))) dst = ValueAt<T>(bytes);
     return *this;
 }
 

@@ -10,7 +10,6 @@
 #include <ios>
 #include <string>
 #include <string_view>
-#include <type_traits>
 
 #include "base/BASE_Optional.h"
 #include "geo/GEO_Position.h"
@@ -43,21 +42,7 @@ public:
     }
     template <class T>
     SpanReader_t& Read(T& dst) noexcept {
-        static_assert(
-            (std::is_integral<T>::value && !std::is_same<T, bool>::value) || std::is_same<T, double>::value,
-            "Read takes integers or double");
-        const std::uint8_t* p = Take(sizeof(T));
-        if (!p) return *this;
-        if constexpr (std::is_same<T, double>::value) {
-            std::uint64_t bits = 0;
-            for (std::size_t i = 0; i < 8; ++i) bits |= std::uint64_t(p[i]) << (8 * i);
-            std::memcpy(&dst, &bits, sizeof dst);
-        } else {
-            using U = std::make_unsigned_t<T>;
-            U value = 0;
-            for (std::size_t i = 0; i < sizeof(T); ++i) value |= static_cast<U>(U(p[i]) << (8 * i));
-            dst = static_cast<T>(value);
-        }
+        if (const std::uint8_t* p = Take(sizeof(T))) dst = ValueAt<T>(p);
         return *this;
     }
     // A zero-terminated text: text shows its characters where they are. A text cut off by the
