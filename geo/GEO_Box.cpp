@@ -7,14 +7,9 @@ namespace geo {
 
 namespace {
 
-// Longitudes wrap around the circle: differences are taken modulo 2^32.
-std::uint32_t Arc(std::int32_t from, std::int32_t to) {
-    return static_cast<std::uint32_t>(to) - static_cast<std::uint32_t>(from);
-}
-
 // Whether the arc running eastward from west to east holds the longitude (its ends included).
 bool Covers(std::int32_t west, std::int32_t east, std::int32_t longitude) {
-    return Arc(west, longitude) < Arc(east, longitude) || longitude == east;
+    return LongitudeArc(west, longitude) < LongitudeArc(east, longitude) || longitude == east;
 }
 
 // The arc a union of the arcs a and b spans.
@@ -37,10 +32,10 @@ void JoinArcs(std::int32_t aw, std::int32_t ae, std::int32_t bw, std::int32_t be
         }
     } else if (a_has_be || a_has_bw || b_has_ae || b_has_aw) {
         // Overlapping.
-        const std::uint32_t span = Arc(aw, ae);
-        west = Arc(bw, ae) > span ? bw : aw;
-        east = Arc(aw, be) > span ? be : ae;
-    } else if (Arc(ae, bw) < Arc(be, aw)) {
+        const std::uint32_t span = LongitudeArc(aw, ae);
+        west = LongitudeArc(bw, ae) > span ? bw : aw;
+        east = LongitudeArc(aw, be) > span ? be : ae;
+    } else if (LongitudeArc(ae, bw) < LongitudeArc(be, aw)) {
         // Disjoint: bridge the smaller gap.
         west = aw;
         east = be;
@@ -103,7 +98,7 @@ void Box_t::SetSouth(std::int32_t latitude) {
 
 bool Box_t::ContainsLongitude(std::int32_t longitude) const {
     if (empty_) return false;
-    return Arc(West(), longitude) < Arc(East(), longitude) || longitude == East();
+    return LongitudeArc(West(), longitude) < LongitudeArc(East(), longitude) || longitude == East();
 }
 
 bool Box_t::Overlaps(const Box_t& other) const {
@@ -114,7 +109,7 @@ bool Box_t::Overlaps(const Box_t& other) const {
 
 std::uint32_t Box_t::LongitudeSpan() const {
     const std::int32_t west = West();  // an empty box reports the west edge
-    return Arc(west, first_.longitude);
+    return LongitudeArc(west, first_.longitude);
 }
 
 base::Optional_t<double> Box_t::AltitudeSpan() const {
@@ -127,7 +122,8 @@ void Box_t::Normalise() {
     if (empty_) return;
     if (first_.latitude < second_.latitude) std::swap(first_.latitude, second_.latitude);
     // Keep the shorter of the two arcs; on a tie (half the circle) leave the ends as they are.
-    if (Arc(first_.longitude, second_.longitude) < Arc(second_.longitude, first_.longitude)) {
+    if (LongitudeArc(first_.longitude, second_.longitude) <
+        LongitudeArc(second_.longitude, first_.longitude)) {
         std::swap(first_.longitude, second_.longitude);
     }
     if (first_.altitude.Has() != second_.altitude.Has()) {
@@ -172,15 +168,11 @@ bool Box_t::JoinEdges(std::int32_t north, std::int32_t south, std::int32_t east,
     if (!ValidLatitude(new_north) || !ValidLatitude(new_south)) return false;
     first_.latitude = new_north;
     second_.latitude = new_south;
-    // Mostly b's ends both lie on this arc, which then stays, unless b also runs over both of
-    // its ends with ends of its own (the two together go all the way round).
+    // Mostly b's ends both lie on this arc, which then stays.
     const std::int32_t own_west = second_.longitude;
     const std::int32_t own_east = first_.longitude;
-    const std::uint32_t span = Arc(own_west, own_east);
-    const bool stays = Arc(own_west, east) <= span && Arc(own_west, west) <= span &&
-                       ((west == own_west && east == own_east) || Arc(west, own_west) > Arc(west, east) ||
-                        Arc(west, own_east) > Arc(west, east));
-    if (!stays) JoinArcs(own_west, own_east, west, east, second_.longitude, first_.longitude);
+    if (!ArcKeeps(own_west, own_east, west, east))
+        JoinArcs(own_west, own_east, west, east, second_.longitude, first_.longitude);
 
     base::Optional_t<double>& own_max = first_.altitude;
     base::Optional_t<double>& own_min = second_.altitude;
@@ -218,7 +210,7 @@ void Box_t::Extend(const Position_t& a, const Position_t& b) {
         return;
     }
     // The edges Box_t(a, b) gets from Normalise.
-    const bool swap = Arc(a.longitude, b.longitude) < Arc(b.longitude, a.longitude);
+    const bool swap = LongitudeArc(a.longitude, b.longitude) < LongitudeArc(b.longitude, a.longitude);
     const bool altitudes = a.altitude.Has() && b.altitude.Has();
     double max = 0.0;
     double min = 0.0;

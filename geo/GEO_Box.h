@@ -8,6 +8,11 @@
 
 namespace geo {
 
+// The eastward arc from one longitude to another: their difference modulo 2^32.
+inline std::uint32_t LongitudeArc(std::int32_t from, std::int32_t to) {
+    return static_cast<std::uint32_t>(to) - static_cast<std::uint32_t>(from);
+}
+
 class Box_t {
 public:
     // An empty box covers nothing.
@@ -63,8 +68,16 @@ public:
     friend bool operator!=(const Box_t& a, const Box_t& b) { return !(a == b); }
 
 private:
-    static std::uint32_t Arc(std::int32_t from, std::int32_t to) {
-        return static_cast<std::uint32_t>(to) - static_cast<std::uint32_t>(from);
+    // Whether joining the arc from other_west to other_east to the arc from west to east leaves
+    // the latter as it is: both of other's ends on it, and other not also over both of its ends
+    // with ends of its own (the two together go all the way round).
+    static bool ArcKeeps(std::int32_t west, std::int32_t east, std::int32_t other_west,
+                         std::int32_t other_east) {
+        const std::uint32_t span = LongitudeArc(west, east);
+        if (LongitudeArc(west, other_east) > span || LongitudeArc(west, other_west) > span) return false;
+        const std::uint32_t other_span = LongitudeArc(other_west, other_east);
+        return (other_west == west && other_east == east) || LongitudeArc(other_west, west) > other_span ||
+               LongitudeArc(other_west, east) > other_span;
     }
     // Whether Union(*this, other) is *this, member for member (false may also mean: not known
     // at a glance).
@@ -91,16 +104,8 @@ inline bool Box_t::Holds(const Box_t& other) const {
         !HasValidLatitudes()) {
         return false;
     }
-    // Both of other's ends on this arc, and other not also over both of ours with ends of its
-    // own (the two together go all the way round).
-    const std::int32_t west = second_.longitude, east = first_.longitude;
-    const std::int32_t other_west = other.second_.longitude, other_east = other.first_.longitude;
-    const std::uint32_t span = Arc(west, east);
-    if (Arc(west, other_east) > span || Arc(west, other_west) > span) return false;
-    if ((other_west != west || other_east != east) && Arc(other_west, west) <= Arc(other_west, other_east) &&
-        Arc(other_west, east) <= Arc(other_west, other_east)) {
+    if (!ArcKeeps(second_.longitude, first_.longitude, other.second_.longitude, other.first_.longitude))
         return false;
-    }
     // std::max and std::min keep their first argument on ties and against NaN.
     const bool others = other.first_.altitude.Has() && other.second_.altitude.Has();
     if (first_.altitude.Has() && second_.altitude.Has()) {

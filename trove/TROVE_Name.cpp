@@ -10,9 +10,13 @@ std::string TrimTrailingBlanks(const std::string& text) {
     return trimmed;
 }
 
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+    const std::string_view::size_type last = text.find_last_not_of(' ');
+    return text.substr(0, last == std::string_view::npos ? 0 : last + 1);
+}
+
 void TrimTrailingBlanksInPlace(std::string& text) {
-    const std::string::size_type last = text.find_last_not_of(' ');
-    text.erase(last == std::string::npos ? 0 : last + 1);
+    text.erase(WithoutTrailingBlanks(text).size());
 }
 
 void Name_t::Write(bin::ostream& out) const {

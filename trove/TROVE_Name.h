@@ -1,6 +1,7 @@
 #pragma once
 // A record's name, in the system's multibyte code page. Trailing blanks never count.
 #include <string>
+#include <string_view>
 
 #include "trove/bin/BIN_IStream.h"
 #include "trove/bin/BIN_OStream.h"
@@ -9,6 +10,8 @@ namespace trove {
 
 // The text cut after its last character that is not a blank (0x20 only).
 std::string TrimTrailingBlanks(const std::string& text);
+// The same cut, shown in place.
+std::string_view WithoutTrailingBlanks(std::string_view text);
 // The same cut, made in place.
 void TrimTrailingBlanksInPlace(std::string& text);
 

@@ -81,8 +81,7 @@ void ReadKey(WaypointId_t& key, In& in, std::uint16_t data_version, base::Arena_
         return;
     }
     // A name's trailing blanks never count.
-    const std::string_view::size_type last = read_name.find_last_not_of(' ');
-    key.name.text.assign(read_name.data(), last == std::string_view::npos ? 0 : last + 1);
+    key.name.text = WithoutTrailingBlanks(read_name);
     key.id_class = read_class;
     if (arena != nullptr) {
         key.id_text.Assign(*arena, read_text);

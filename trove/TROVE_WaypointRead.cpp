@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "trove/TROVE_Name.h"
+
 namespace trove {
 
 namespace {
@@ -23,10 +25,7 @@ public:
         in_.ReadTextView(text, staging_);
         // A failed body is dropped whole, so what a failed read kept does not matter.
         if (in_.fail()) return;
-        if (cut_blanks) {
-            const std::string_view::size_type last = text.find_last_not_of(' ');
-            text = text.substr(0, last == std::string_view::npos ? 0 : last + 1);
-        }
+        if (cut_blanks) text = WithoutTrailingBlanks(text);
         if (arena_ != nullptr) {
             dst.Assign(*arena_, text);
         } else {

@@ -17,6 +17,7 @@ public:
 
     // The characters buf holds unread, in place until its next read.
     static std::basic_string_view<C, Tr> Unread(Buffer_t& buf) noexcept {
+        // Pointers to the protected members, named through this class, reach any buffer's own.
         C* const next = (buf.*&GetArea_t::gptr)();
         C* const end = (buf.*&GetArea_t::egptr)();
         if (next == nullptr) return std::basic_string_view<C, Tr>();
@@ -34,12 +35,10 @@ public:
     // Copies n characters to dst and moves past them when buf holds that many unread;
     // otherwise does nothing and returns false.
     static bool Take(Buffer_t& buf, C* dst, std::size_t n) noexcept {
-        // Pointers to the protected members, named through this class, reach any buffer's own.
-        C* const next = (buf.*&GetArea_t::gptr)();
-        C* const end = (buf.*&GetArea_t::egptr)();
-        if (next == nullptr || static_cast<std::size_t>(end - next) < n || n > INT_MAX) return false;
-        if (n > 0) std::memcpy(dst, next, n * sizeof(C));
-        (buf.*&GetArea_t::gbump)(static_cast<int>(n));
+        const std::basic_string_view<C, Tr> ahead = Unread(buf);
+        if (ahead.size() < n) return false;
+        if (n > 0) std::memcpy(dst, ahead.data(), n * sizeof(C));
+        Skip(buf, n);
         return true;
     }
 };
