@@ -7,6 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+# Object files of unchanged sources come from the cache, whichever folder the clone is in.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
 
 cmake --preset native >/dev/null
 cmake --build --preset native
