@@ -39,6 +39,19 @@ std::string ValidPrefix(const std::string& text) {
     return text.substr(0, pos);
 }
 
+void CutToWholeChars(std::string& text, std::size_t limit) {
+    if (text.size() <= limit) return;
+    ResetMBState();
+    std::size_t pos = 0;
+    for (;;) {
+        const int length = LengthAt(text, pos);
+        const std::size_t step = length < 0 ? 1 : static_cast<std::size_t>(length);
+        if (pos + step > limit) break;
+        pos += step;
+    }
+    text.resize(pos);
+}
+
 std::string CharSubstring(const std::string& text, std::size_t skip, std::size_t count,
                           const std::locale& locale) {
     const auto& ctype = std::use_facet<std::ctype<char>>(locale);

@@ -14,6 +14,10 @@ std::size_t CharCount(const std::string& text);
 // The longest prefix made of whole valid characters; never raises.
 std::string ValidPrefix(const std::string& text);
 
+// Cuts text to at most limit bytes, never inside a multibyte character (an invalid byte counts
+// as a character of its own); never raises.
+void CutToWholeChars(std::string& text, std::size_t limit);
+
 // Skips `skip` characters, then collects up to `count` characters, leaving out (and not
 // counting) single-byte characters that the locale classifies as white space.
 std::string CharSubstring(const std::string& text, std::size_t skip, std::size_t count,

@@ -1,6 +1,10 @@
 #include "tools/TOOL_Command.h"
 
+#include <exception>
+#include <new>
+
 #include "tools/TOOL_Dump.h"
+#include "tools/TOOL_ExceptionName.h"
 #include "tools/TOOL_Gpx.h"
 #include "tools/TOOL_Options.h"
 #include "tools/TOOL_Records.h"
@@ -27,7 +31,8 @@ const char kOptionsHelp[] =
     "  --partial      for a refused file, still write what was read before the fault\n"
     "  --category TEXT  the category of the handheld records\n"
     "  --help         this text\n"
-    "exit status: 0 written, 1 cannot be opened or wrong arguments, 2 refused\n";
+    "exit status: 0 written, 1 cannot be opened (or a folder or device) or wrong arguments, 2 refused,\n"
+    "  3 the output cannot be written (nothing is left in OUT's place), 4 out of memory\n";
 
 using Command_t = int (*)(const Options_t&, std::ostream&, std::ostream&);
 
@@ -63,6 +68,20 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (!args.empty()) err << "trovix: unknown command " << args[0] << "\n";
     err << kUsage << "\n";
     return kExitNotOpened;
+}
+
+int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        return Run(args, out, err);
+    } catch (const std::bad_alloc&) {
+        err << "trovix: out of memory\n";
+        return kExitOutOfMemory;
+    } catch (const std::exception& e) {
+        err << "trovix: failed: " << DescribeException(e) << "\n";
+    } catch (...) {
+        err << "trovix: failed: an unknown exception\n";
+    }
+    return kExitRefused;
 }
 
 }  // namespace tool

@@ -12,4 +12,8 @@ extern const char kUsage[];
 // usage line to err and return 1.
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// Run with nothing escaping: exhausted memory ends with "trovix: out of memory" and
+// kExitOutOfMemory, any other exception with a line naming it and kExitRefused.
+int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace tool

@@ -4,6 +4,7 @@
 
 #include "tools/TOOL_DumpJson.h"
 #include "tools/TOOL_Load.h"
+#include "tools/TOOL_Output.h"
 
 namespace tool {
 
@@ -14,9 +15,8 @@ int Dump(const Options_t& options, std::ostream& out, std::ostream& err) {
     // Built completely before anything is printed, so a failure leaves stdout empty.
     std::ostringstream json;
     WriteDumpJson(json, loaded.db, loaded.doc, loaded.result, loaded.notes);
-    out << json.str();
-    out.flush();
-    return code;
+    const int written = WriteOutput(std::string(), out, err, [&json](std::ostream& s) { s << json.str(); });
+    return written != kExitOk ? written : code;
 }
 
 int Dump(const std::string& path, std::ostream& out, std::ostream& err) {

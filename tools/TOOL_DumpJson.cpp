@@ -248,6 +248,8 @@ const char* DropName(trove::DropKind_t kind) {
             return "track_points";
         case trove::DropKind_t::TruncatedRecord:
             return "truncated_record";
+        case trove::DropKind_t::MoreNotes:
+            return "more";
         case trove::DropKind_t::UnknownRecord:
             break;
     }
@@ -264,7 +266,8 @@ void Note(JsonWriter_t& json, const trove::LoadNote_t& note) {
     json.String(note.letter == 0 ? std::string() : std::string(1, static_cast<char>(note.letter)));
     json.Key("dropped");
     json.String(DropName(note.kind));
-    json.Key("bytes");
+    // The last note of a long list counts the notes left out after it.
+    json.Key(note.kind == trove::DropKind_t::MoreNotes ? "count" : "bytes");
     json.UInt(note.size);
     json.Key("name");
     json.String(note.name);

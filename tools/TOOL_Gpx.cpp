@@ -2,12 +2,13 @@
 
 #include <exception>
 #include <filesystem>
-#include <fstream>
+#include <new>
 
 #include "base/BASE_CodePageUnicode.h"
 #include "tools/TOOL_ExceptionName.h"
 #include "tools/TOOL_GpxWriter.h"
 #include "tools/TOOL_Load.h"
+#include "tools/TOOL_Output.h"
 #include "tools/TOOL_Xml.h"
 
 namespace tool {
@@ -26,32 +27,25 @@ int Gpx(const Options_t& options, std::ostream& out, std::ostream& err) {
         err << prefix << line << "\n";
     }
 
-    std::ofstream file;
-    if (!options.output.empty()) {
-        file.open(options.output, std::ios_base::binary | std::ios_base::trunc);
-        if (!file) {
-            err << "trovix: " << options.output << ": cannot be written\n";
-            return kExitNotOpened;
-        }
-    }
-    std::ostream& target = options.output.empty() ? out : file;
+    std::size_t replaced = 0;
+    int written = kExitOk;
     try {
-        XmlOut_t xml(target, options.code_page);
-        WriteGpx(xml, loaded.db, loaded.doc, loaded.result,
-                 std::filesystem::path(options.file).filename().string());
-        target.flush();
-        if (!target) {
-            err << "trovix: " << (options.output.empty() ? std::string("standard output") : options.output)
-                << ": cannot be written\n";
-            return kExitNotOpened;
-        }
-        if (xml.Replaced() != 0) {
-            err << prefix << xml.Replaced() << " characters that are not text of code page "
-                << options.code_page << " replaced by U+FFFD\n";
-        }
+        written = WriteOutput(options.output, out, err, [&](std::ostream& target) {
+            XmlOut_t xml(target, options.code_page);
+            WriteGpx(xml, loaded.db, loaded.doc, loaded.result,
+                     std::filesystem::path(options.file).filename().string());
+            replaced = xml.Replaced();
+        });
+    } catch (const std::bad_alloc&) {
+        throw;
     } catch (const std::exception& e) {
         err << prefix << "failed: " << DescribeException(e) << "\n";
         return kExitRefused;
+    }
+    if (written != kExitOk) return written;
+    if (replaced != 0) {
+        err << prefix << replaced << " characters that are not text of code page " << options.code_page
+            << " replaced by U+FFFD\n";
     }
     return code;
 }

@@ -2,8 +2,8 @@
 
 #include <exception>
 #include <filesystem>
+#include <new>
 
-#include "base/BASE_CodePage.h"
 #include "tools/TOOL_ExceptionName.h"
 
 namespace tool {
@@ -13,35 +13,26 @@ namespace {
 // The import's own database: no name and the shortest allowed generated waypoint names.
 constexpr std::uint32_t kImportMaxNameLength = 3;
 
-class CodePageScope_t {
-public:
-    explicit CodePageScope_t(unsigned code_page) : ok_(base::SelectCodePage(code_page)) {}
-    ~CodePageScope_t() { base::SelectCodePage(saved_); }
-    CodePageScope_t(const CodePageScope_t&) = delete;
-    CodePageScope_t& operator=(const CodePageScope_t&) = delete;
-
-    bool Ok() const { return ok_; }
-
-private:
-    unsigned saved_ = base::CurrentCodePage();
-    bool ok_;
-};
-
 }  // namespace
 
 Loaded_t::Loaded_t() : db(trove::Name_t(), kImportMaxNameLength), doc(trove::TheDocInfo()) {}
 
 int LoadForTool(const std::string& path, unsigned code_page, Loaded_t& loaded, std::ostream& err) {
     const std::string prefix = "trovix: " + path + ": ";
-    // Linux opens a folder as a file that fails on the first read; Windows refuses to open it.
-    // Both say the same here: it cannot be opened.
+    // Only a file holds a data file: a folder fails on the first read on Linux and a device may
+    // never end. Both are refused before anything is read.
     std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
+    const std::filesystem::file_status status = std::filesystem::status(path, ignored);
+    if (std::filesystem::is_directory(status)) {
         err << prefix << "cannot be opened\n";
         return kExitNotOpened;
     }
-    const CodePageScope_t scope(code_page);
-    if (!scope.Ok()) {
+    if (std::filesystem::is_character_file(status) || std::filesystem::is_block_file(status)) {
+        err << prefix << "cannot be opened: a device, not a data file\n";
+        return kExitNotOpened;
+    }
+    loaded.code_page.emplace(code_page);
+    if (!loaded.code_page->Ok()) {
         err << prefix << "code page " << code_page << " is not available\n";
         return kExitNotOpened;
     }
@@ -62,6 +53,8 @@ int LoadForTool(const std::string& path, unsigned code_page, Loaded_t& loaded, s
             case trove::LoadOutcome_t::Loaded:
                 return kExitOk;
         }
+    } catch (const std::bad_alloc&) {
+        throw;
     } catch (const std::exception& e) {
         err << prefix << "failed: " << DescribeException(e) << "\n";
     }

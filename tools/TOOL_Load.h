@@ -1,9 +1,11 @@
 #pragma once
 // The load behind the tool's commands: the file read into a database made as the import makes
 // it, under the code page asked for, with one line on the error stream when it fails.
+#include <optional>
 #include <ostream>
 #include <string>
 
+#include "tools/TOOL_CodePageScope.h"
 #include "tools/TOOL_Exit.h"
 #include "trove/TROVE_Database.h"
 #include "trove/TROVE_DocInfo.h"
@@ -15,16 +17,20 @@ namespace tool {
 struct Loaded_t {
     Loaded_t();
 
+    // First, so that it goes last: the tables were ordered under this code page, and every
+    // lookup and every text written after the load needs it too.
+    std::optional<CodePageScope_t> code_page;
     trove::Database_t db;
     trove::DocInfo_t& doc;
     trove::LoadResult_t result;
     trove::LoadNotes_t notes;
 };
 
-// Loads path into loaded with code_page selected for the load (the previous one is selected
-// again afterwards). Returns kExitOk when it loaded; otherwise writes one line naming the path
-// and the reason (the exception's class, source and line) to err and returns kExitNotOpened or
-// kExitRefused. After a refusal loaded holds whatever was read before it.
+// Loads path into loaded with code_page selected for as long as loaded lives. Returns kExitOk
+// when it loaded; otherwise writes one line naming the path and the reason (the exception's
+// class, source and line) to err and returns kExitNotOpened (also for a folder or a device) or
+// kExitRefused. After a refusal loaded holds whatever was read before it. Exhausted memory
+// propagates as std::bad_alloc.
 int LoadForTool(const std::string& path, unsigned code_page, Loaded_t& loaded, std::ostream& err);
 
 }  // namespace tool

@@ -1,11 +1,13 @@
 #include "tools/TOOL_Records.h"
 
+#include <new>
 #include <sstream>
 #include <vector>
 
 #include "addin/ADDIN_HandheldRecord.h"
 #include "tools/TOOL_ExceptionName.h"
 #include "tools/TOOL_Load.h"
+#include "tools/TOOL_Output.h"
 #include "tools/TOOL_RecordsJson.h"
 
 namespace tool {
@@ -20,6 +22,8 @@ int Records(const Options_t& options, std::ostream& out, std::ostream& err) {
             if (entry.first.id_class != 0) continue;
             records.push_back(addin::MakeHandheldRecord(entry.first, entry.second, options.category));
         }
+    } catch (const std::bad_alloc&) {
+        throw;
     } catch (const std::exception& e) {
         // A label text that cannot be loaded, as the import would meet it.
         err << "trovix: " << options.file << ": failed: " << DescribeException(e) << "\n";
@@ -28,9 +32,7 @@ int Records(const Options_t& options, std::ostream& out, std::ostream& err) {
     // Built completely before anything is printed, so a failure leaves stdout empty.
     std::ostringstream json;
     WriteRecordsJson(records, json);
-    out << json.str();
-    out.flush();
-    return kExitOk;
+    return WriteOutput(std::string(), out, err, [&json](std::ostream& s) { s << json.str(); });
 }
 
 }  // namespace tool

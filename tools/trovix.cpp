@@ -3,6 +3,8 @@
 //   trovix gpx FILE    writes its waypoints, routes and tracks as GPX 1.1
 //   trovix records FILE [--category TEXT]
 //                      prints the JSON of the handheld records the import would make
+#include <csignal>
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -13,12 +15,23 @@
 #endif
 
 #include "tools/TOOL_Command.h"
+#include "tools/TOOL_Exit.h"
 
 int main(int argc, char** argv) {
 #ifdef _WIN32
     // The same bytes as on Linux: no CR before each line feed.
     _setmode(_fileno(stdout), _O_BINARY);
+#else
+    // A write past the file size limit then fails like any other, and is reported as one.
+    std::signal(SIGXFSZ, SIG_IGN);
 #endif
     std::ios_base::sync_with_stdio(false);
-    return tool::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    int code = tool::Main(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    // What the commands flushed is out; closing is the last chance for the system to refuse it.
+    std::cout.flush();
+    if ((!std::cout || std::fclose(stdout) != 0) && code == tool::kExitOk) {
+        std::cerr << "trovix: standard output: cannot be written\n";
+        code = tool::kExitNotWritten;
+    }
+    return code;
 }

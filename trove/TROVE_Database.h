@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <memory>
 #include <set>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "base/BASE_Arena.h"
@@ -104,6 +106,23 @@ public:
     void SetCurrentTrack(const TrackId_t& id);
     const TrackId_t* CurrentTrack() const { return current_track_.get(); }
 
+    // While a reader fills the database its tables only grow, so an automatic route name found
+    // taken stays taken: DefaultRouteName then goes on, per text, from the number it last gave
+    // instead of from 1. Nothing changes in what it returns.
+    class Growing_t {
+    public:
+        explicit Growing_t(Database_t& db) : db_(db) { db_.growing_ = true; }
+        ~Growing_t() {
+            db_.growing_ = false;
+            db_.route_numbers_.clear();
+        }
+        Growing_t(const Growing_t&) = delete;
+        Growing_t& operator=(const Growing_t&) = delete;
+
+    private:
+        Database_t& db_;
+    };
+
     // Where the tables keep their nodes, and the file readers their texts; it goes with the
     // database.
     base::Arena_t& Arena() { return arena_; }
@@ -130,6 +149,9 @@ private:
     std::uint32_t waypoint_name_counter_ = 1;
     std::uint32_t route_name_counter_ = 1;
     std::uint32_t track_name_counter_ = 1;
+    bool growing_ = false;
+    // Per automatic route text, the first number not yet seen taken (0: the bare text).
+    mutable std::unordered_map<std::string, std::uint32_t> route_numbers_;
     trove::Name_t name_;
     std::uint32_t max_name_length_;
 };

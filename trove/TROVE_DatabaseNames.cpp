@@ -64,10 +64,13 @@ RouteId_t Database_t::DefaultRouteName(const Route_t& route, const RouteId_t* cu
                            TROVIX_SOURCE, __LINE__);
     }
     RouteId_t id(trove::Name_t(text), 1);
-    for (std::uint32_t number = 1; routes.Holds(id) && !(current != nullptr && SameRouteKey(id, *current));
-         ++number) {
-        id.name.text = text + ' ' + std::to_string(number);
+    std::uint32_t* known = growing_ && current == nullptr ? &route_numbers_[text] : nullptr;
+    std::uint32_t number = known ? *known : 0;
+    if (number != 0) id.name.text = text + ' ' + std::to_string(number);
+    while (routes.Holds(id) && !(current != nullptr && SameRouteKey(id, *current))) {
+        id.name.text = text + ' ' + std::to_string(++number);
     }
+    if (known) *known = number;
     return id;
 }
 

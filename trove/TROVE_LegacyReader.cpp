@@ -23,7 +23,7 @@ struct Noter_t {
     std::uint64_t offset = 0;
 
     void Note(DropKind_t kind, const bin::oldrecord_t& rec, const std::string& name = std::string()) const {
-        if (notes) notes->push_back(LoadNote_t{record, offset, rec.type, kind, rec.Size(), name});
+        if (notes) notes->Add(LoadNote_t{record, offset, rec.type, kind, rec.Size(), name});
     }
 };
 
@@ -92,6 +92,7 @@ bool ReadLegacyRecord(Database_t& db, bin::oldrecord_t& rec, std::uint16_t data_
 }  // namespace
 
 void ReadLegacyRecords(Database_t& db, bin::istream& file, std::uint16_t data_version, LoadNotes_t* notes) {
+    const Database_t::Growing_t growing(db);
     bool seen = false;
     Noter_t noter{notes};
     for (;;) {

@@ -1,5 +1,7 @@
 #include "trove/TROVE_LoadNote.h"
 
+#include <utility>
+
 namespace trove {
 
 namespace {
@@ -12,6 +14,16 @@ std::string Letter(std::uint8_t letter) {
 
 }  // namespace
 
+void LoadNotes_t::Add(LoadNote_t note) {
+    if (notes_.size() < kLimit) {
+        notes_.push_back(std::move(note));
+    } else if (notes_.size() == kLimit) {
+        notes_.push_back(LoadNote_t{note.record, note.offset, note.letter, DropKind_t::MoreNotes, 1, {}});
+    } else {
+        ++notes_.back().size;
+    }
+}
+
 std::string DescribeNote(const LoadNote_t& note) {
     std::string text = "record " + std::to_string(note.record) + " at offset " + std::to_string(note.offset);
     switch (note.kind) {
@@ -22,6 +34,8 @@ std::string DescribeNote(const LoadNote_t& note) {
             if (note.letter == 0) return text + ": the file ends inside the record's framing; skipped";
             return text + " (" + Letter(note.letter) + "): the file ends inside the record; its " +
                    std::to_string(note.size) + " bytes read are skipped";
+        case DropKind_t::MoreNotes:
+            return text + " and after it: " + std::to_string(note.size) + " more dropped records, not listed one by one";
         case DropKind_t::UnknownRecord:
             break;
     }

@@ -2,6 +2,7 @@
 // What a load dropped without failing: a damaged track filed without its points, a record cut
 // short by the end of the file, a record of an unknown letter. The readers leave one note per
 // event when the caller hands them a list; the import passes none.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@ enum class DropKind_t {
     TrackPoints,      // a track record damaged part-way: the track is filed without its points
     TruncatedRecord,  // the file ends inside the record: the record is skipped
     UnknownRecord,    // a letter no reader knows: the record is skipped whole
+    MoreNotes,        // the notes past the limit, counted in `size` from this record on
 };
 
 struct LoadNote_t {
@@ -19,11 +21,27 @@ struct LoadNote_t {
     std::uint64_t offset = 0;  // of the record's framing in the file
     std::uint8_t letter = 0;   // 0 when the file ends before the letter
     DropKind_t kind = DropKind_t::UnknownRecord;
-    std::uint64_t size = 0;  // payload bytes skipped (or read, for a track)
+    std::uint64_t size = 0;  // payload bytes skipped (or read, for a track); notes, for MoreNotes
     std::string name;        // the track's name
 };
 
-using LoadNotes_t = std::vector<LoadNote_t>;
+// The notes of one load. A damaged file can hold a note's worth of trouble every few bytes, so
+// only the first kLimit are kept; one last MoreNotes note counts the rest.
+class LoadNotes_t {
+public:
+    static constexpr std::size_t kLimit = 1000;
+
+    void Add(LoadNote_t note);
+
+    std::vector<LoadNote_t>::const_iterator begin() const { return notes_.begin(); }
+    std::vector<LoadNote_t>::const_iterator end() const { return notes_.end(); }
+    std::size_t size() const { return notes_.size(); }
+    bool empty() const { return notes_.empty(); }
+    const LoadNote_t& operator[](std::size_t i) const { return notes_[i]; }
+
+private:
+    std::vector<LoadNote_t> notes_;
+};
 
 // One line for the note, for example "record 7 at offset 1234 (T): track \"x\" filed without
 // its points (5 of 100 read)". The name's bytes are given as they are.

@@ -30,6 +30,7 @@ constexpr std::uint64_t kFramingBytes = 5;
 }  // namespace
 
 RenameList_t ReadRecords(Database_t& db, bin::istream& file, std::uint16_t data_version, LoadNotes_t* notes) {
+    const Database_t::Growing_t growing(db);
     return RecordReader_t(db, data_version, notes).Run(file);
 }
 
@@ -37,7 +38,7 @@ RecordReader_t::RecordReader_t(Database_t& db, std::uint16_t data_version, LoadN
     : db_(db), data_version_(data_version), notes_(notes) {}
 
 void RecordReader_t::Note(DropKind_t kind, const bin::record_t& rec, const std::string& name) {
-    notes_->push_back(LoadNote_t{record_number_, record_offset_, rec.type, kind, rec.Size(), name});
+    notes_->Add(LoadNote_t{record_number_, record_offset_, rec.type, kind, rec.Size(), name});
 }
 
 RenameList_t RecordReader_t::Run(bin::istream& file) {

@@ -1,5 +1,7 @@
 #include "trove/TROVE_Volume.h"
 
+#include "base/BASE_MBString.h"
+
 namespace trove {
 
 bool operator==(const Volume_t& a, const Volume_t& b) {
@@ -15,7 +17,7 @@ std::string VolumeText(const std::set<Map_t>& maps) {
         text += map.name;
         first = false;
     }
-    if (text.size() > kVolumeTextLength) text.resize(kVolumeTextLength);
+    base::CutToWholeChars(text, kVolumeTextLength);
     return text;
 }
 

@@ -4,6 +4,7 @@
 
 #include "trove/bin/BIN_Decode.h"
 #include "trove/bin/BIN_GetArea.h"
+#include "trove/bin/BIN_OutOfMemory.h"
 
 namespace bin {
 
@@ -16,6 +17,7 @@ bool basic_istream<C, Tr>::Enter() {
 
 template <class C, class Tr>
 void basic_istream<C, Tr>::SetBad() {
+    RethrowOutOfMemory();
     // The buffer's own exception is what the caller should see, if it asked for any.
     try {
         this->setstate(std::ios_base::badbit);

@@ -4,6 +4,7 @@
 
 #include "trove/bin/BIN_Decode.h"
 #include "trove/bin/BIN_GetArea.h"
+#include "trove/bin/BIN_OutOfMemory.h"
 
 namespace bin {
 
@@ -19,6 +20,7 @@ void CopyPayload(istream& file, stringstream& rec, std::uint32_t length) {
     try {
         copied = rec.rdbuf()->CopyFrom(*file.rdbuf(), length);
     } catch (...) {
+        RethrowOutOfMemory();
         try {
             file.setstate(std::ios_base::badbit);
         } catch (const std::ios_base::failure&) {
