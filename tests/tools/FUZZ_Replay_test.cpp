@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/BASE_Exception.h"
+#include "support/SUPPORT_CodePageScope.h"
 #include "trove/TROVE_Database.h"
 #include "trove/TROVE_Load.h"
 
@@ -28,8 +29,10 @@ std::vector<std::string> FilesIn(const std::string& folder) {
 void Replay(const std::string& path) {
     SCOPED_TRACE(path);
     trove::Database_t db{trove::Name_t(), 3};
+    trove::LoadNotes_t notes;
     try {
-        trove::LoadFile(path, db);
+        trove::LoadFile(path, db, trove::TheDocInfo(), &notes);
+        for (const trove::LoadNote_t& note : notes) trove::DescribeNote(note);
     } catch (const base::Exception_t&) {
         // A clear error: fine.
     } catch (const std::exception& e) {
@@ -48,7 +51,13 @@ TEST(FuzzReplay, SeedCorpusLoads) {
 }
 
 TEST(FuzzReplay, RegressionsEndInTheSystemsOwnExceptions) {
-    for (const std::string& path : FilesIn(TROVIX_TEST_FUZZ_DIR "/regressions")) Replay(path);
+    const std::vector<std::string> inputs = FilesIn(TROVIX_TEST_FUZZ_DIR "/regressions");
+    ASSERT_FALSE(inputs.empty()) << "nothing to replay";
+    for (unsigned code_page : {1252u, 932u}) {
+        SCOPED_TRACE(code_page);
+        support::CodePageScope_t scope(code_page);
+        for (const std::string& path : inputs) Replay(path);
+    }
 }
 
 }  // namespace

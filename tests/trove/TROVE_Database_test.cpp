@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/BASE_Exception.h"
+#include "support/SUPPORT_CodePageScope.h"
 #include "support/SUPPORT_ExpectRaise.h"
 #include "support/SUPPORT_Gps.h"
 #include "trove/TROVE_Exception.h"
@@ -166,6 +167,15 @@ TEST(VolumeText, JoinsNamesWhileShorterThanFiftyThenCuts) {
     maps.insert(MapOf(0, 0, std::string(50, 'a')));
     maps.insert(MapOf(1, 0, "b"));
     EXPECT_EQ(trove::VolumeText(maps), std::string(50, 'a'));
+
+    // Under a double-byte code page the cut never leaves half a character behind.
+    support::CodePageScope_t japanese(932);
+    maps.clear();
+    maps.insert(MapOf(0, 0, std::string(49, 'a') + "\x83\x41"));
+    EXPECT_EQ(trove::VolumeText(maps), std::string(49, 'a'));
+    maps.clear();
+    maps.insert(MapOf(0, 0, std::string(48, 'a') + "\x83\x41\x83\x41"));
+    EXPECT_EQ(trove::VolumeText(maps), std::string(48, 'a') + "\x83\x41");
 }
 
 TEST_F(DatabaseTest, Route0EntryRules) {
