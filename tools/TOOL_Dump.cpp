@@ -1,7 +1,5 @@
 #include "tools/TOOL_Dump.h"
 
-#include <sstream>
-
 #include "tools/TOOL_DumpJson.h"
 #include "tools/TOOL_Load.h"
 #include "tools/TOOL_Output.h"
@@ -12,10 +10,10 @@ int Dump(const Options_t& options, std::ostream& out, std::ostream& err) {
     Loaded_t loaded;
     const int code = LoadForTool(options.file, options.code_page, loaded, err);
     if (code == kExitNotOpened || (code != kExitOk && !options.partial)) return code;
-    // Built completely before anything is printed, so a failure leaves stdout empty.
-    std::ostringstream json;
-    WriteDumpJson(json, loaded.db, loaded.doc, loaded.result, loaded.notes);
-    const int written = WriteOutput(std::string(), out, err, [&json](std::ostream& s) { s << json.str(); });
+    // Written as it is made: the JSON of a big file is never held whole.
+    const int written = WriteOutput(std::string(), out, err, [&loaded](std::ostream& s) {
+        WriteDumpJson(s, loaded.db, loaded.doc, loaded.result, loaded.notes);
+    });
     return written != kExitOk ? written : code;
 }
 

@@ -1,7 +1,6 @@
 #include "tools/TOOL_Records.h"
 
 #include <new>
-#include <sstream>
 #include <vector>
 
 #include "addin/ADDIN_HandheldRecord.h"
@@ -29,10 +28,9 @@ int Records(const Options_t& options, std::ostream& out, std::ostream& err) {
         err << "trovix: " << options.file << ": failed: " << DescribeException(e) << "\n";
         return kExitRefused;
     }
-    // Built completely before anything is printed, so a failure leaves stdout empty.
-    std::ostringstream json;
-    WriteRecordsJson(records, json);
-    return WriteOutput(std::string(), out, err, [&json](std::ostream& s) { s << json.str(); });
+    // Every record is made before anything is printed, so a failure leaves stdout empty.
+    return WriteOutput(std::string(), out, err,
+                       [&records](std::ostream& s) { WriteRecordsJson(records, s); });
 }
 
 }  // namespace tool
