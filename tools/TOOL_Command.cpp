@@ -5,7 +5,7 @@
 
 #include "tools/TOOL_Dump.h"
 #include "tools/TOOL_ExceptionName.h"
-#include "tools/TOOL_Gpx.h"
+#include "tools/TOOL_Export.h"
 #include "tools/TOOL_Options.h"
 #include "tools/TOOL_Records.h"
 
@@ -15,15 +15,6 @@ const char kUsage[] = "usage: trovix COMMAND FILE [OPTIONS]  (trovix --help list
 
 namespace {
 
-const char kDumpHelp[] =
-    "trovix dump FILE [--codepage CP] [--partial]\n"
-    "    the JSON of what the import reads from FILE\n";
-const char kGpxHelp[] =
-    "trovix gpx FILE [-o OUT] [--codepage CP] [--partial]\n"
-    "    every waypoint, route and track of FILE as GPX 1.1 (UTF-8)\n";
-const char kRecordsHelp[] =
-    "trovix records FILE [--category TEXT] [--codepage CP]\n"
-    "    the JSON of the handheld records the import makes of FILE's waypoints (category Unfiled)\n";
 const char kOptionsHelp[] =
     "options:\n"
     "  -o OUT         write to OUT instead of standard output\n"
@@ -34,37 +25,57 @@ const char kOptionsHelp[] =
     "exit status: 0 written, 1 cannot be opened (or a folder or device) or wrong arguments, 2 refused,\n"
     "  3 the output cannot be written (nothing is left in OUT's place), 4 out of memory\n";
 
-using Command_t = int (*)(const Options_t&, std::ostream&, std::ostream&);
+struct Command_t {
+    const char* name;
+    const char* help;
+    Accepts_t accepts;
+    // Exactly one of the two: a command of its own, or a writer for Export.
+    int (*run)(const Options_t&, std::ostream&, std::ostream&);
+    ExportWriter_t writer;
+};
 
-int RunCommand(Command_t command, const char* help, const Accepts_t& accepts, const std::vector<std::string>& args,
-               std::ostream& out, std::ostream& err) {
+const Command_t kCommands[] = {
+    {"dump",
+     "trovix dump FILE [--codepage CP] [--partial]\n"
+     "    the JSON of what the import reads from FILE\n",
+     Accepts_t{false, true, false}, Dump, nullptr},
+    {"gpx",
+     "trovix gpx FILE [-o OUT] [--codepage CP] [--partial]\n"
+     "    every waypoint, route and track of FILE as GPX 1.1 (UTF-8)\n",
+     Accepts_t{true, true, false}, nullptr, WriteGpxDocument},
+    {"records",
+     "trovix records FILE [--category TEXT] [--codepage CP]\n"
+     "    the JSON of the handheld records the import makes of FILE's waypoints (category Unfiled)\n",
+     Accepts_t{false, false, true}, Records, nullptr},
+};
+
+int RunCommand(const Command_t& command, const std::vector<std::string>& args, std::ostream& out,
+               std::ostream& err) {
     Options_t options;
     std::string error;
-    if (!ParseOptions(std::vector<std::string>(args.begin() + 1, args.end()), accepts, options, error)) {
+    if (!ParseOptions(std::vector<std::string>(args.begin() + 1, args.end()), command.accepts, options, error)) {
         err << "trovix " << args[0] << ": " << error << "\n" << kUsage << "\n";
         return kExitNotOpened;
     }
     if (options.help) {
-        out << "usage: " << help << kOptionsHelp;
+        out << "usage: " << command.help << kOptionsHelp;
         return kExitOk;
     }
-    return command(options, out, err);
+    return command.writer ? Export(command.writer, options, out, err) : command.run(options, out, err);
 }
 
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() == 1 && args[0] == "--help") {
-        out << "usage: trovix COMMAND FILE [OPTIONS]\ncommands:\n"
-            << kDumpHelp << kGpxHelp << kRecordsHelp << kOptionsHelp;
+        out << "usage: trovix COMMAND FILE [OPTIONS]\ncommands:\n";
+        for (const Command_t& command : kCommands) out << command.help;
+        out << kOptionsHelp;
         return kExitOk;
     }
-    if (!args.empty() && args[0] == "dump")
-        return RunCommand(Dump, kDumpHelp, Accepts_t{false, true, false}, args, out, err);
-    if (!args.empty() && args[0] == "gpx")
-        return RunCommand(Gpx, kGpxHelp, Accepts_t{true, true, false}, args, out, err);
-    if (!args.empty() && args[0] == "records")
-        return RunCommand(Records, kRecordsHelp, Accepts_t{false, false, true}, args, out, err);
+    for (const Command_t& command : kCommands) {
+        if (!args.empty() && args[0] == command.name) return RunCommand(command, args, out, err);
+    }
     if (!args.empty()) err << "trovix: unknown command " << args[0] << "\n";
     err << kUsage << "\n";
     return kExitNotOpened;

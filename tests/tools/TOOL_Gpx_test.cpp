@@ -1,4 +1,4 @@
-#include "tools/TOOL_Gpx.h"
+#include "tools/TOOL_Export.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tools/TOOL_Gpx.h"
+#include "tools/TOOL_Export.h"
 
 #include <exception>
 #include <filesystem>
@@ -13,7 +13,13 @@
 
 namespace tool {
 
-int Gpx(const Options_t& options, std::ostream& out, std::ostream& err) {
+std::size_t WriteGpxDocument(std::ostream& out, const ExportInput_t& input) {
+    XmlOut_t xml(out, input.options.code_page);
+    WriteGpx(xml, input.db, input.doc, input.result, input.file_name);
+    return xml.Replaced();
+}
+
+int Export(ExportWriter_t writer, const Options_t& options, std::ostream& out, std::ostream& err) {
     const std::string prefix = "trovix: " + options.file + ": ";
     Loaded_t loaded;
     const int code = LoadForTool(options.file, options.code_page, loaded, err);
@@ -27,15 +33,13 @@ int Gpx(const Options_t& options, std::ostream& out, std::ostream& err) {
         err << prefix << line << "\n";
     }
 
+    const ExportInput_t input{loaded.db, loaded.doc, loaded.result,
+                              std::filesystem::path(options.file).filename().string(), options};
     std::size_t replaced = 0;
     int written = kExitOk;
     try {
-        written = WriteOutput(options.output, out, err, [&](std::ostream& target) {
-            XmlOut_t xml(target, options.code_page);
-            WriteGpx(xml, loaded.db, loaded.doc, loaded.result,
-                     std::filesystem::path(options.file).filename().string());
-            replaced = xml.Replaced();
-        });
+        written = WriteOutput(options.output, out, err,
+                              [&](std::ostream& target) { replaced = writer(target, input); });
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& e) {
