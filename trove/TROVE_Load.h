@@ -3,6 +3,7 @@
 // import command, the command-line tool) decides what to show for each outcome.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "trove/TROVE_Exception.h"
 #include "trove/TROVE_LoadNote.h"
 #include "trove/TROVE_WaypointId.h"
+#include "trove/bin/BIN_IStream.h"
 
 namespace trove {
 
@@ -32,6 +34,11 @@ struct LoadResult_t {
     std::vector<std::pair<WaypointId_t, WaypointId_t>> renamed;
 };
 
+// The header into doc, then the reader it calls for, over any stream of a file's bytes: the
+// load without its outcomes. Sets result.format and result.renamed, and the outcome Newer (with
+// no reader run) for a newer file; trove::BadStream_t propagates and the change set stays open.
+void ReadDataFile(bin::istream& file, Database_t& db, DocInfo_t& doc, LoadNotes_t* notes, LoadResult_t& result);
+
 // Opens path as a binary file stream, reads the header into doc, refuses newer versions, runs
 // the current-format or the legacy reader and closes the database's change set.
 // Whatever a reader inserted before a failure stays in db. Exceptions other than
@@ -40,5 +47,10 @@ struct LoadResult_t {
 // fail later.
 LoadResult_t LoadFile(const std::string& path, Database_t& db, DocInfo_t& doc = TheDocInfo(),
                       LoadNotes_t* notes = nullptr);
+
+// The same for a file's bytes already in memory (standard input, a fuzzer's input), read in
+// place. Never NotOpened.
+LoadResult_t LoadBytes(std::string_view bytes, Database_t& db, DocInfo_t& doc = TheDocInfo(),
+                       LoadNotes_t* notes = nullptr);
 
 }  // namespace trove
