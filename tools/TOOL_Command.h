@@ -10,10 +10,11 @@ extern const char kUsage[];
 
 // args without the program name. Unknown commands, wrong argument counts and --help print the
 // usage line to err and return 1.
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// With progress (standard error is a terminal), FILE... -d DIR shows the files done on one line.
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool progress = false);
 
 // Run with nothing escaping: exhausted memory ends with "trovix: out of memory" and
 // kExitOutOfMemory, any other exception with a line naming it and kExitRefused.
-int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool progress = false);
 
 }  // namespace tool

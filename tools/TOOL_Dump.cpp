@@ -8,10 +8,10 @@ namespace tool {
 
 int Dump(const Options_t& options, std::ostream& out, std::ostream& err) {
     Loaded_t loaded;
-    const int code = LoadForTool(options.file, options.code_page, loaded, err);
+    const int code = LoadForTool(options, loaded, err);
     if (code == kExitNotOpened || (code != kExitOk && !options.partial)) return code;
     // Written as it is made: the JSON of a big file is never held whole.
-    const int written = WriteOutput(std::string(), out, err, [&loaded](std::ostream& s) {
+    const int written = WriteOutput(options.output, out, err, [&loaded](std::ostream& s) {
         WriteDumpJson(s, loaded.db, loaded.doc, loaded.result, loaded.notes);
     });
     return written != kExitOk ? written : code;

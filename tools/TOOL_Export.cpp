@@ -22,7 +22,7 @@ std::size_t WriteGpxDocument(std::ostream& out, const ExportInput_t& input) {
 int Export(ExportWriter_t writer, const Options_t& options, std::ostream& out, std::ostream& err) {
     const std::string prefix = "trovix: " + options.file + ": ";
     Loaded_t loaded;
-    const int code = LoadForTool(options.file, options.code_page, loaded, err);
+    const int code = LoadForTool(options, loaded, err);
     if (code == kExitNotOpened || (code != kExitOk && !options.partial)) return code;
     for (const trove::LoadNote_t& note : loaded.notes) {
         std::string line;
@@ -34,7 +34,7 @@ int Export(ExportWriter_t writer, const Options_t& options, std::ostream& out, s
     }
 
     const ExportInput_t input{loaded.db, loaded.doc, loaded.result,
-                              std::filesystem::path(options.file).filename().string(), options};
+                              FileName(options.file), options};
     std::size_t replaced = 0;
     int written = kExitOk;
     try {

@@ -2,6 +2,8 @@
 
 #include <exception>
 #include <filesystem>
+#include <iostream>
+#include <iterator>
 #include <new>
 
 #include "tools/TOOL_ExceptionName.h"
@@ -17,12 +19,19 @@ constexpr std::uint32_t kImportMaxNameLength = 3;
 
 Loaded_t::Loaded_t() : db(trove::Name_t(), kImportMaxNameLength), doc(trove::TheDocInfo()) {}
 
-int LoadForTool(const std::string& path, unsigned code_page, Loaded_t& loaded, std::ostream& err) {
+std::string FileName(const std::string& file) {
+    return file == "-" ? std::string("stdin") : std::filesystem::path(file).filename().string();
+}
+
+int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
+    const std::string& path = options.file;
+    const unsigned code_page = options.code_page;
     const std::string prefix = "trovix: " + path + ": ";
     // Only a file holds a data file: a folder fails on the first read on Linux and a device may
     // never end. Both are refused before anything is read.
     std::error_code ignored;
-    const std::filesystem::file_status status = std::filesystem::status(path, ignored);
+    const std::filesystem::file_status status =
+        path == "-" ? std::filesystem::file_status() : std::filesystem::status(path, ignored);
     if (std::filesystem::is_directory(status)) {
         err << prefix << "cannot be opened\n";
         return kExitNotOpened;
@@ -37,7 +46,18 @@ int LoadForTool(const std::string& path, unsigned code_page, Loaded_t& loaded, s
         return kExitNotOpened;
     }
     try {
-        loaded.result = trove::LoadFile(path, loaded.db, loaded.doc, &loaded.notes);
+        if (path == "-") {
+            // Standard input may be a pipe: it is read whole, then loaded from memory.
+            std::istream& in = options.input ? *options.input : std::cin;
+            const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            if (in.bad()) {
+                err << prefix << "cannot be opened\n";
+                return kExitNotOpened;
+            }
+            loaded.result = trove::LoadBytes(bytes, loaded.db, loaded.doc, &loaded.notes);
+        } else {
+            loaded.result = trove::LoadFile(path, loaded.db, loaded.doc, &loaded.notes);
+        }
         switch (loaded.result.outcome) {
             case trove::LoadOutcome_t::NotOpened:
                 err << prefix << "cannot be opened\n";

@@ -7,6 +7,7 @@
 
 #include "tools/TOOL_CodePageScope.h"
 #include "tools/TOOL_Exit.h"
+#include "tools/TOOL_Options.h"
 #include "trove/TROVE_Database.h"
 #include "trove/TROVE_DocInfo.h"
 #include "trove/TROVE_Load.h"
@@ -26,11 +27,15 @@ struct Loaded_t {
     trove::LoadNotes_t notes;
 };
 
-// Loads path into loaded with code_page selected for as long as loaded lives. Returns kExitOk
+// Loads options.file ("-": all of standard input, options.input or std::cin) into loaded with
+// options.code_page selected for as long as loaded lives. Returns kExitOk
 // when it loaded; otherwise writes one line naming the path and the reason (the exception's
 // class, source and line) to err and returns kExitNotOpened (also for a folder or a device) or
 // kExitRefused. After a refusal loaded holds whatever was read before it. Exhausted memory
 // propagates as std::bad_alloc.
-int LoadForTool(const std::string& path, unsigned code_page, Loaded_t& loaded, std::ostream& err);
+int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err);
+
+// The data file's name without its folder ("stdin" for "-"), for documents and output names.
+std::string FileName(const std::string& file);
 
 }  // namespace tool

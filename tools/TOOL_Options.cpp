@@ -10,12 +10,11 @@ const char kDefaultCategory[] = "Unfiled";
 
 bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts, Options_t& options,
                   std::string& error) {
-    bool have_file = false;
     std::set<std::string> seen;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const bool takes_value =
-            arg == "--codepage" || (accepts.output && arg == "-o") || (accepts.category && arg == "--category");
+        const bool takes_value = arg == "--codepage" || arg == "-d" || (accepts.output && arg == "-o") ||
+                                 (accepts.category && arg == "--category");
         if (takes_value && i + 1 == args.size()) {
             error = "option " + arg + " needs a value";
             return false;
@@ -30,6 +29,8 @@ bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts
             options.partial = true;
         } else if (accepts.output && arg == "-o") {
             options.output = args[++i];
+        } else if (arg == "-d") {
+            options.directory = args[++i];
         } else if (accepts.category && arg == "--category") {
             options.category = args[++i];
         } else if (arg == "--codepage") {
@@ -46,18 +47,24 @@ bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option " + arg;
             return false;
-        } else if (have_file) {
-            error = "more than one FILE";
-            return false;
         } else {
-            options.file = arg;
-            have_file = true;
+            options.files.push_back(arg);
         }
     }
-    if (!have_file && !options.help) {
+    if (options.help) return true;
+    if (options.files.empty()) {
         error = "no FILE";
         return false;
     }
+    if (options.files.size() > 1 && options.directory.empty()) {
+        error = "more than one FILE (-d DIR writes one output per FILE)";
+        return false;
+    }
+    if (!options.directory.empty() && !options.output.empty()) {
+        error = "-o and -d together";
+        return false;
+    }
+    options.file = options.files.front();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The options of the tool's commands: FILE [-o OUT] [--codepage CP] [--partial] [--category TEXT],
-// in any order.
+// or FILE... -d DIR, in any order. FILE "-" is standard input.
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -11,23 +12,27 @@ extern const char kDefaultCategory[];  // "Unfiled", the host's first category
 
 struct Options_t {
     std::string file;
-    std::string output;  // empty: standard output
+    std::vector<std::string> files;  // every FILE given; `file` is the one a command works on
+    std::string output;              // empty: standard output
+    std::string directory;           // -d DIR: one output per FILE there
     unsigned code_page = kDefaultCodePage;
     bool partial = false;
     bool help = false;
     std::string category = kDefaultCategory;
+    std::istream* input = nullptr;  // where FILE "-" is read from; null: std::cin
 };
 
 // Which options beside FILE, --codepage and --help a command takes.
 struct Accepts_t {
-    bool output = false;    // -o OUT
+    bool output = false;    // -o OUT (and -d DIR)
     bool partial = false;   // --partial
     bool category = false;  // --category TEXT
 };
 
 // Parses the arguments after the command's name. False with a one-line reason for options the
-// command does not accept, an option given twice, a missing value, an unknown code page or not
-// exactly one FILE (--help needs no FILE).
+// command does not accept, an option given twice, a missing value, an unknown code page, no
+// FILE, more than one FILE without -d, or -o with -d (--help needs no FILE). Every command that
+// writes takes -d DIR.
 bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts, Options_t& options,
                   std::string& error);
 

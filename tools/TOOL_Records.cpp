@@ -1,7 +1,7 @@
 #include "tools/TOOL_Records.h"
 
+#include <algorithm>
 #include <new>
-#include <vector>
 
 #include "addin/ADDIN_HandheldRecord.h"
 #include "tools/TOOL_ExceptionName.h"
@@ -13,24 +13,30 @@ namespace tool {
 
 int Records(const Options_t& options, std::ostream& out, std::ostream& err) {
     Loaded_t loaded;
-    const int code = LoadForTool(options.file, options.code_page, loaded, err);
+    const int code = LoadForTool(options, loaded, err);
     if (code != kExitOk) return code;
-    std::vector<addin::HandheldRecord_t> records;
+    const auto first = std::find_if(loaded.db.waypoints.begin(), loaded.db.waypoints.end(),
+                                    [](const auto& entry) { return entry.first.id_class == 0; });
     try {
-        for (const auto& entry : loaded.db.waypoints) {
-            if (entry.first.id_class != 0) continue;
-            records.push_back(addin::MakeHandheldRecord(entry.first, entry.second, options.category));
-        }
+        // A label text that cannot be loaded fails every record alike: the first is made before
+        // anything is written, so that such a failure leaves the output untouched.
+        if (first != loaded.db.waypoints.end())
+            (void)addin::MakeHandheldRecord(first->first, first->second, options.category);
+        // Then each record is written as it is made: the list of a big file is never held whole.
+        return WriteOutput(options.output, out, err, [&](std::ostream& s) {
+            RecordsJson_t json(s);
+            for (auto entry = first; entry != loaded.db.waypoints.end(); ++entry) {
+                if (entry->first.id_class == 0)
+                    json.Add(addin::MakeHandheldRecord(entry->first, entry->second, options.category));
+            }
+            json.End();
+        });
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& e) {
-        // A label text that cannot be loaded, as the import would meet it.
         err << "trovix: " << options.file << ": failed: " << DescribeException(e) << "\n";
         return kExitRefused;
     }
-    // Every record is made before anything is printed, so a failure leaves stdout empty.
-    return WriteOutput(std::string(), out, err,
-                       [&records](std::ostream& s) { WriteRecordsJson(records, s); });
 }
 
 }  // namespace tool

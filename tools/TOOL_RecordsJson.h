@@ -8,8 +8,21 @@
 #include <vector>
 
 #include "addin/ADDIN_HandheldRecord.h"
+#include "tools/TOOL_Json.h"
 
 namespace tool {
+
+// The list written record by record, so that a long one is never held whole.
+class RecordsJson_t {
+public:
+    explicit RecordsJson_t(std::ostream& out);
+    void Add(const addin::HandheldRecord_t& record);
+    // Closes the list.
+    void End();
+
+private:
+    JsonWriter_t json_;
+};
 
 void WriteRecordsJson(const std::vector<addin::HandheldRecord_t>& records, std::ostream& out);
 

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -90,6 +91,28 @@ TEST(Program, ExitCodesAndOutput) {
     { std::ofstream("tmp_program_short.tbk") << "Tb"; }
     EXPECT_EQ(RunProgram("dump tmp_program_short.tbk", out), 2);
     std::remove("tmp_program_short.tbk");
+}
+
+TEST(Program, ManyFilesIntoAFolderAndStandardInput) {
+    // Three files, the second damaged: two outputs, the damaged one named, the highest status.
+    { std::ofstream("tmp_many_bad.tbk") << "TbRc"; }
+    const std::string exe = TROVIX_TEST_EXE, example = TROVIX_TEST_EXAMPLE;
+    const std::string command = exe + " gpx " + example + " tmp_many_bad.tbk - -d tmp_many <" + example +
+                                " 2>tmp_many.err";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, tool::kExitRefused);
+    std::ifstream err_file("tmp_many.err");
+    const std::string err((std::istreambuf_iterator<char>(err_file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(err.rfind("trovix: tmp_many_bad.tbk: bad structure: ", 0), 0u) << err;
+    std::ifstream example_gpx("tmp_many/example.gpx"), stdin_gpx("tmp_many/stdin.gpx"),
+        bad_gpx("tmp_many/tmp_many_bad.gpx");
+    const std::string a((std::istreambuf_iterator<char>(example_gpx)), std::istreambuf_iterator<char>());
+    const std::string b((std::istreambuf_iterator<char>(stdin_gpx)), std::istreambuf_iterator<char>());
+    EXPECT_NE(a.find("</gpx>"), std::string::npos);
+    // The same document but for the file's name in it.
+    EXPECT_EQ(a.size() - std::string("example.tbk").size(), b.size() - std::string("stdin").size());
+    EXPECT_FALSE(bad_gpx.good());
+    std::system("rm -rf tmp_many tmp_many.err tmp_many_bad.tbk");
 }
 #endif
 
