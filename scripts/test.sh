@@ -19,12 +19,15 @@ cmake --build --preset win64
 bash scripts/windows-tests.sh win64
 
 cmake --preset win32 >/dev/null
-cmake --build --preset win32
-ctest --preset win32 -L static
 # The 32-bit wine loader is itself a 32-bit program: whether it starts tells whether the machine can.
 wine32=/usr/lib/wine/wine
 if why=$("$wine32" --version 2>&1 >/dev/null); then
+  cmake --build --preset win32
+  ctest --preset win32 -L static
   bash scripts/windows-tests.sh win32 -LE static
 else
+  # Nothing here can run the 32-bit tests: build only the two files that are checked as files.
+  cmake --build --preset win32 --target Trovix Trovix_LANG
+  ctest --preset win32 -L static
   echo "win32: the 32-bit tests were not run: this machine cannot start 32-bit programs ($wine32: ${why##*: })"
 fi
