@@ -6,18 +6,12 @@
 #include "addin/ADDIN_ComError.h"
 #include "addin/ADDIN_Module.h"
 #include "addin/ADDIN_OrvenImportCommand.h"
-#include "addin/ADDIN_TypeInfo.h"
 #include "addin/ADDIN_Warning.h"
 #include "base/BASE_Exception.h"
 #include "base/BASE_StringResource.h"
 #include "win/WIN_ResourceHandle.h"
 
 namespace {
-
-addin::TypeInfo_t& AddinTypeInfo() {
-    static addin::TypeInfo_t info(LIBID_OrvenAddinLib, 1, 0, IID_IDesktopAddin);
-    return info;
-}
 
 // The caption of every warning box.
 std::string WarningCaption() {
@@ -37,37 +31,22 @@ HRESULT COrvenAddin::CreateInstance(IUnknown* outer, REFIID iid, void** out) {
     return hr;
 }
 
-COrvenAddin::COrvenAddin(IUnknown* outer) : inner_(*this), outer_(outer ? outer : &inner_) {
-    addin::TheModule().Lock();
-}
+COrvenAddin::COrvenAddin(IUnknown* outer) : inner_(*this), outer_(outer ? outer : &inner_) {}
 
 COrvenAddin::~COrvenAddin() {
     m_spHost.Reset();
-    addin::TheModule().Unlock();
 }
 
 HRESULT COrvenAddin::Inner_t::QueryInterface(REFIID iid, void** out) {
-    if (!out) return E_POINTER;
-    if (::IsEqualIID(iid, IID_IUnknown)) {
-        *out = static_cast<IUnknown*>(this);
-    } else if (::IsEqualIID(iid, IID_IDesktopAddin) || ::IsEqualIID(iid, IID_IDispatch)) {
-        *out = static_cast<IDesktopAddin*>(&owner_);
-    } else {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    static_cast<IUnknown*>(*out)->AddRef();
-    return S_OK;
+    return owner_.QueryOwn(iid, out, this);
 }
 
 ULONG COrvenAddin::Inner_t::AddRef() {
-    return ++owner_.refs_;
+    return owner_.AddOwnRef();
 }
 
 ULONG COrvenAddin::Inner_t::Release() {
-    ULONG refs = --owner_.refs_;
-    if (refs == 0) delete &owner_;
-    return refs;
+    return owner_.ReleaseOwn();
 }
 
 HRESULT COrvenAddin::QueryInterface(REFIID iid, void** out) {
@@ -80,23 +59,6 @@ ULONG COrvenAddin::AddRef() {
 
 ULONG COrvenAddin::Release() {
     return outer_->Release();
-}
-
-HRESULT COrvenAddin::GetTypeInfoCount(UINT* count) {
-    return AddinTypeInfo().GetTypeInfoCount(count);
-}
-
-HRESULT COrvenAddin::GetTypeInfo(UINT index, LCID lcid, ITypeInfo** out) {
-    return AddinTypeInfo().GetTypeInfo(index, lcid, out);
-}
-
-HRESULT COrvenAddin::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) {
-    return AddinTypeInfo().GetIDsOfNames(iid, names, count, lcid, ids);
-}
-
-HRESULT COrvenAddin::Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
-                            EXCEPINFO* exception, UINT* bad_argument) {
-    return AddinTypeInfo().Invoke(this, id, iid, lcid, flags, params, result, exception, bad_argument);
 }
 
 HRESULT COrvenAddin::OnInitialize(IDispatch* pUnk, LONG dwCookie, LONG, LONG, LONG* pbSuccess) {

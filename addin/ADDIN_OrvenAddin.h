@@ -5,12 +5,13 @@
 
 #include <string>
 
+#include "addin/ADDIN_ComObject.h"
 #include "addin/ADDIN_ComPtr.h"
 #include "addin/ADDIN_Interfaces.h"
 
 class COrvenImportCommand;
 
-class COrvenAddin : public IDesktopAddin {
+class COrvenAddin : public addin::ComObject_t<IDesktopAddin, IID_IDesktopAddin> {
 public:
     // The class table's creator: outer is the aggregating object or null.
     static HRESULT CreateInstance(IUnknown* outer, REFIID iid, void** out);
@@ -19,14 +20,6 @@ public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
     ULONG STDMETHODCALLTYPE Release() override;
-
-    // IDispatch, from the type library
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** out) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid,
-                                            DISPID* ids) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params,
-                                     VARIANT* result, EXCEPINFO* exception, UINT* bad_argument) override;
 
     // IDesktopAddin
     HRESULT STDMETHODCALLTYPE OnInitialize(IDispatch* pUnk, LONG dwCookie, LONG dwDesktopVersion, LONG lParam,
@@ -50,7 +43,7 @@ private:
     };
 
     explicit COrvenAddin(IUnknown* outer);
-    virtual ~COrvenAddin();
+    ~COrvenAddin() override;
 
     // Registers the command with the host's command manager and, when the host accepts it with S_OK,
     // adds its menu entry. Host failures raise COM errors.
@@ -59,7 +52,6 @@ private:
 
     Inner_t inner_;
     IUnknown* outer_;  // the controlling unknown
-    ULONG refs_ = 0;   // apartment-threaded: plain counting
     LONG m_dwCookie = 0;
     addin::ComPtr_t<IDispatch> m_spHost;
 };

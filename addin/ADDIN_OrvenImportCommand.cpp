@@ -11,7 +11,6 @@
 #include "addin/ADDIN_Bstr.h"
 #include "addin/ADDIN_Module.h"
 #include "addin/ADDIN_OpenFileDialog.h"
-#include "addin/ADDIN_TypeInfo.h"
 #include "addin/ADDIN_WaitCursor.h"
 #include "addin/ADDIN_Warning.h"
 #include "base/BASE_Exception.h"
@@ -21,67 +20,16 @@
 #include "win/WIN_Exception.h"
 #include "win/WIN_ResourceHandle.h"
 
-namespace {
-
-addin::TypeInfo_t& CommandTypeInfo() {
-    static addin::TypeInfo_t info(LIBID_OrvenAddinLib, 1, 0, IID_IDesktopCommand);
-    return info;
-}
-
-}  // namespace
-
 addin::ComPtr_t<COrvenImportCommand> COrvenImportCommand::Create() {
     COrvenImportCommand* command = new (std::nothrow) COrvenImportCommand;
     if (!command) addin::RaiseComError(E_OUTOFMEMORY, nullptr, IID_IDesktopCommand);
     return addin::ComPtr_t<COrvenImportCommand>(command);
 }
 
-COrvenImportCommand::COrvenImportCommand() {
-    addin::TheModule().Lock();
-}
+COrvenImportCommand::COrvenImportCommand() = default;
 
 COrvenImportCommand::~COrvenImportCommand() {
     m_spHost.Reset();
-    addin::TheModule().Unlock();
-}
-
-HRESULT COrvenImportCommand::QueryInterface(REFIID iid, void** out) {
-    if (!out) return E_POINTER;
-    if (::IsEqualIID(iid, IID_IDesktopCommand) || ::IsEqualIID(iid, IID_IDispatch) ||
-        ::IsEqualIID(iid, IID_IUnknown)) {
-        *out = static_cast<IDesktopCommand*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG COrvenImportCommand::AddRef() {
-    return ++refs_;
-}
-
-ULONG COrvenImportCommand::Release() {
-    ULONG refs = --refs_;
-    if (refs == 0) delete this;
-    return refs;
-}
-
-HRESULT COrvenImportCommand::GetTypeInfoCount(UINT* count) {
-    return CommandTypeInfo().GetTypeInfoCount(count);
-}
-
-HRESULT COrvenImportCommand::GetTypeInfo(UINT index, LCID lcid, ITypeInfo** out) {
-    return CommandTypeInfo().GetTypeInfo(index, lcid, out);
-}
-
-HRESULT COrvenImportCommand::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) {
-    return CommandTypeInfo().GetIDsOfNames(iid, names, count, lcid, ids);
-}
-
-HRESULT COrvenImportCommand::Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params,
-                                    VARIANT* result, EXCEPINFO* exception, UINT* bad_argument) {
-    return CommandTypeInfo().Invoke(this, id, iid, lcid, flags, params, result, exception, bad_argument);
 }
 
 // The import and its exception net. Every failure below ends here: a host call's COM error as a

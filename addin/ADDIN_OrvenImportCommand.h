@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "addin/ADDIN_ComObject.h"
 #include "addin/ADDIN_ComPtr.h"
 #include "addin/ADDIN_Interfaces.h"
 
@@ -15,7 +16,7 @@ class WaypointId_t;
 class Waypoint_t;
 }  // namespace trove
 
-class COrvenImportCommand : public IDesktopCommand {
+class COrvenImportCommand : public addin::ComObject_t<IDesktopCommand, IID_IDesktopCommand> {
 public:
     // A new command with a reference held by the result; it locks the module while it lives.
     static addin::ComPtr_t<COrvenImportCommand> Create();
@@ -23,19 +24,6 @@ public:
     // The host's application object, from which the import reaches the host's record store.
     void SetHost(IDispatch* host) { m_spHost = host; }
     IDispatch* Host() const { return m_spHost.Get(); }
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-
-    // IDispatch, from the type library
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** out) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid,
-                                            DISPID* ids) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params,
-                                     VARIANT* result, EXCEPINFO* exception, UINT* bad_argument) override;
 
     // IDesktopCommand: asks for a data file, reads it and adds a handheld record for every waypoint of
     // class 0, then shows how many were transferred. Always S_OK: every failure ends in a warning box
@@ -55,8 +43,7 @@ private:
     // The import inside OnCommand's exception net.
     void Import();
     static std::string DialogTitle();
-    virtual ~COrvenImportCommand();
+    ~COrvenImportCommand() override;
 
-    ULONG refs_ = 0;  // apartment-threaded: plain counting
     addin::ComPtr_t<IDispatch> m_spHost;
 };

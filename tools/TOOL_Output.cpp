@@ -27,7 +27,7 @@ bool Output_t::Commit() {
         return !standard_.fail();
     }
     file_.close();
-    if (file_.fail() || !ReplaceFile(temporary_, path_)) {
+    if (file_.fail() || !MoveOver(temporary_, path_)) {
         Discard();
         return false;
     }

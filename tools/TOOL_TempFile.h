@@ -11,6 +11,6 @@ namespace tool {
 std::string MakeFileBeside(const std::string& target);
 
 // Moves from over to, replacing it. False when it failed.
-bool ReplaceFile(const std::string& from, const std::string& to);
+bool MoveOver(const std::string& from, const std::string& to);
 
 }  // namespace tool

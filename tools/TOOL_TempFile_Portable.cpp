@@ -33,7 +33,7 @@ std::string MakeFileBeside(const std::string& target) {
     return std::string(buffer.data());
 }
 
-bool ReplaceFile(const std::string& from, const std::string& to) {
+bool MoveOver(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
 

@@ -25,7 +25,7 @@ std::string MakeFileBeside(const std::string& target) {
     return std::string();
 }
 
-bool ReplaceFile(const std::string& from, const std::string& to) {
+bool MoveOver(const std::string& from, const std::string& to) {
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
