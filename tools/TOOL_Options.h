@@ -1,6 +1,6 @@
 #pragma once
-// The options of the tool's commands: FILE [-o OUT] [--codepage CP] [--partial] [--category TEXT],
-// in any order.
+// The options of the tool's commands: FILE [-o OUT] [--codepage CP] [--partial] [--category TEXT]
+// [--track-points], in any order.
 #include <string>
 #include <vector>
 
@@ -16,6 +16,7 @@ struct Options_t {
     bool partial = false;
     bool help = false;
     std::string category = kDefaultCategory;
+    bool track_points = false;
 };
 
 // Which options beside FILE, --codepage and --help a command takes.
@@ -23,6 +24,7 @@ struct Accepts_t {
     bool output = false;    // -o OUT
     bool partial = false;   // --partial
     bool category = false;  // --category TEXT
+    bool track_points = false;  // --track-points
 };
 
 // Parses the arguments after the command's name. False with a one-line reason for options the
