@@ -46,7 +46,8 @@ private:
         out_.Raw("\"");
         for (std::size_t at = 0;;) {
             const std::size_t quote = utf8.find('"', at);
-            out_.Raw(utf8.substr(at, quote == std::string_view::npos ? std::string_view::npos : quote + 1 - at));
+            out_.Raw(
+                utf8.substr(at, quote == std::string_view::npos ? std::string_view::npos : quote + 1 - at));
             if (quote == std::string_view::npos) break;
             out_.Raw("\"");
             at = quote + 1;
@@ -65,18 +66,12 @@ class CsvHeader_t {
 public:
     explicit CsvHeader_t(TextOut_t& out) : out_(out) {}
 
-    template <class Value>
-    void Text(const char* name, const Value&) { Name(name); }
-    template <class Value>
-    void Signed(const char* name, const Value&) { Name(name); }
-    template <class Value>
-    void Unsigned(const char* name, const Value&) { Name(name); }
-    template <class Value>
-    void Real(const char* name, const Value&) { Name(name); }
-    template <class Value>
-    void Degrees(const char* name, const Value&) { Name(name); }
-    template <class Value>
-    void Time(const char* name, const Value&) { Name(name); }
+    void Text(const char* name, std::string_view) { Name(name); }
+    void Signed(const char* name, std::int64_t) { Name(name); }
+    void Unsigned(const char* name, std::uint64_t) { Name(name); }
+    void Real(const char* name, const base::Optional_t<double>&) { Name(name); }
+    void Degrees(const char* name, std::int32_t) { Name(name); }
+    void Time(const char* name, const base::Optional_t<std::int32_t>&) { Name(name); }
 
 private:
     void Name(const char* name) {

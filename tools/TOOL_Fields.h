@@ -29,10 +29,11 @@ void WaypointFields(const trove::WaypointId_t& id, const trove::Waypoint_t& w, S
     sink.Text("id_text", View(id.id_text));
     sink.Unsigned("id_number_1", id.id_number_1);
     sink.Unsigned("id_number_2", id.id_number_2);
-    // The block is 8 bytes as read; a longer one would take the heap.
+    // The block is 8 bytes as read; only a longer one would take the heap.
     char digits[64];
     std::string longer;
-    char* hex = id.id_block.size() * 2 <= sizeof digits ? digits : &(longer = std::string(id.id_block.size() * 2, ' '))[0];
+    if (id.id_block.size() * 2 > sizeof digits) longer.resize(id.id_block.size() * 2);
+    char* hex = longer.empty() ? digits : &longer[0];
     std::size_t used = 0;
     for (std::uint8_t b : id.id_block) {
         hex[used++] = kHex[b >> 4];

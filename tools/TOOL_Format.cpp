@@ -38,11 +38,13 @@ char* PutDegrees(char* p, std::int32_t semicircles) {
 }
 
 std::string_view Integer(std::int64_t value, char (&buffer)[32]) {
-    return std::string_view(buffer, static_cast<std::size_t>(std::to_chars(buffer, buffer + 32, value).ptr - buffer));
+    return std::string_view(buffer,
+                            static_cast<std::size_t>(std::to_chars(buffer, buffer + 32, value).ptr - buffer));
 }
 
 std::string_view Unsigned(std::uint64_t value, char (&buffer)[32]) {
-    return std::string_view(buffer, static_cast<std::size_t>(std::to_chars(buffer, buffer + 32, value).ptr - buffer));
+    return std::string_view(buffer,
+                            static_cast<std::size_t>(std::to_chars(buffer, buffer + 32, value).ptr - buffer));
 }
 
 std::string_view Decimal(double value, char (&buffer)[400]) {

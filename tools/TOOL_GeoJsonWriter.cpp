@@ -181,7 +181,8 @@ void GeoJson_t::Line(Points&& points, bool times, Properties&& properties) {
         extent_.Add(extent);
         return;
     }
-    out_.Raw(cut ? "{\"type\": \"MultiLineString\", \"coordinates\": " : "{\"type\": \"LineString\", \"coordinates\": ");
+    out_.Raw(cut ? "{\"type\": \"MultiLineString\", \"coordinates\": "
+                 : "{\"type\": \"LineString\", \"coordinates\": ");
     Sequence(points, cut, [this](const LinePoint_t& p) { Position(p); });
     out_.Raw("}");
     Bbox(extent);

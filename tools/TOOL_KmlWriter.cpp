@@ -38,7 +38,9 @@ public:
     void Real(const char* name, const base::Optional_t<double>& value) {
         Plain(name, value.Has() ? tool::Real(*value, real_) : std::string_view());
     }
-    void Degrees(const char* name, std::int32_t semicircles) { Plain(name, tool::Degrees(semicircles, degrees_)); }
+    void Degrees(const char* name, std::int32_t semicircles) {
+        Plain(name, tool::Degrees(semicircles, degrees_));
+    }
     void Time(const char* name, const base::Optional_t<std::int32_t>& time) {
         Plain(name, time.Has() ? IsoTime(*time, number_) : std::string_view());
     }
@@ -68,7 +70,8 @@ private:
 
 void Kml_t::Document(const trove::Database_t& db, const std::string& name) {
     xml_.Raw("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
-    xml_.Raw("<kml xmlns=\"http://www.opengis.net/kml/2.2\" xmlns:gx=\"http://www.google.com/kml/ext/2.2\">\n");
+    xml_.Raw(
+        "<kml xmlns=\"http://www.opengis.net/kml/2.2\" xmlns:gx=\"http://www.google.com/kml/ext/2.2\">\n");
     xml_.Raw("<Document><name>").Utf8Text(name).Raw("</name>\n").Raw(kStyles);
     xml_.Raw("<Folder><name>Waypoints</name>\n");
     ForEachWaypoint(db,
@@ -103,7 +106,9 @@ void Kml_t::Waypoint(const trove::WaypointId_t& id, const trove::Waypoint_t& w) 
 }
 
 void Kml_t::Route(const trove::Database_t& db, const trove::RouteId_t& id, const trove::Route_t& route) {
-    xml_.Raw("<Placemark><name>").Text(View(id.name.text)).Raw("</name><styleUrl>#route</styleUrl><ExtendedData>");
+    xml_.Raw("<Placemark><name>")
+        .Text(View(id.name.text))
+        .Raw("</name><styleUrl>#route</styleUrl><ExtendedData>");
     RouteFields(id, *this);
     xml_.Raw("</ExtendedData>");
     std::size_t count = 0;

@@ -21,9 +21,9 @@ struct Options_t {
 
 // Which options beside FILE, --codepage and --help a command takes.
 struct Accepts_t {
-    bool output = false;    // -o OUT
-    bool partial = false;   // --partial
-    bool category = false;  // --category TEXT
+    bool output = false;        // -o OUT
+    bool partial = false;       // --partial
+    bool category = false;      // --category TEXT
     bool track_points = false;  // --track-points
 };
 

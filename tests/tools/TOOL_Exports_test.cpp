@@ -44,12 +44,16 @@ TEST(Exports, TextsOfTheCodePageBecomeUtf8InEveryFormat) {
     };
     const std::string tokyo = "\xE6\x9D\xB1\xE4\xBA\xAC";
     // Curly quotes, the euro sign and a comma, which CSV must quote.
-    const std::string cafe = "\xE2\x80\x9C" "Caf\xC3\xA9\xE2\x80\x9D, \xE2\x82\xAC 5";
+    const std::string cafe =
+        "\xE2\x80\x9C"
+        "Caf\xC3\xA9\xE2\x80\x9D, \xE2\x82\xAC 5";
     const Case_t cases[] = {
         {"932", "\x93\x8C\x8B\x9E", "<name>" + tokyo + "</name>", "\"name\": \"" + tokyo + "\"",
          "\r\n" + tokyo + ","},
-        {"1252", "\x93" "Caf\xE9\x94, \x80 5", "<name>" + cafe + "</name>", "\"name\": \"" + cafe + "\"",
-         "\r\n\"" + cafe + "\","},
+        {"1252",
+         "\x93"
+         "Caf\xE9\x94, \x80 5",
+         "<name>" + cafe + "</name>", "\"name\": \"" + cafe + "\"", "\r\n\"" + cafe + "\","},
         {"1252", "Bad\x81", "<name>Bad\xEF\xBF\xBD</name>", "\"name\": \"Bad\xEF\xBF\xBD\"",
          "\r\nBad\xEF\xBF\xBD,"},
     };
