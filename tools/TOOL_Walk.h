@@ -1,7 +1,7 @@
 #pragma once
 // How every export walks a loaded database: waypoints in table order, the path of a route as
 // drawn, the points of a track once each.
-#include <utility>
+#include <cstddef>
 
 #include "base/BASE_Exception.h"
 #include "geo/GEO_Position.h"
