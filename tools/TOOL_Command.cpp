@@ -28,6 +28,7 @@ const char kOptionsHelp[] =
     "  --codepage CP  the code page of the file's texts: 1252 (default), 932, 936, 949 or 950\n"
     "  --partial      for a refused file, still write what was read before the fault\n"
     "  --category TEXT  the category of the handheld records\n"
+    "  --track-points   one row per track point instead of per waypoint (csv)\n"
     "  --help         this text\n"
     "exit status: 0 written, 1 cannot be opened (or a folder or device) or wrong arguments, 2 refused,\n"
     "  3 the output cannot be written (nothing is left in OUT's place), 4 out of memory\n";
@@ -51,6 +52,18 @@ const Command_t kCommands[] = {
      "trovix gpx FILE [-o OUT] [--codepage CP] [--partial]\n"
      "    every waypoint, route and track of FILE as GPX 1.1 (UTF-8)\n",
      ".gpx", Accepts_t{true, true, false}, nullptr, WriteGpxDocument},
+    {"kml",
+     "trovix kml FILE [-o OUT] [--codepage CP] [--partial]\n"
+     "    every waypoint, route and track of FILE as KML 2.2 (UTF-8)\n",
+     ".kml", Accepts_t{true, true, false}, nullptr, WriteKmlDocument},
+    {"geojson",
+     "trovix geojson FILE [-o OUT] [--codepage CP] [--partial]\n"
+     "    every waypoint, route and track of FILE as a GeoJSON FeatureCollection (RFC 7946)\n",
+     ".geojson", Accepts_t{true, true, false}, nullptr, WriteGeoJsonDocument},
+    {"csv",
+     "trovix csv FILE [-o OUT] [--codepage CP] [--partial] [--track-points]\n"
+     "    FILE's waypoints as CSV (RFC 4180, UTF-8), or with --track-points its track points\n",
+     ".csv", Accepts_t{true, true, false, true}, nullptr, WriteCsvDocument},
     {"records",
      "trovix records FILE [--category TEXT] [--codepage CP]\n"
      "    the JSON of the handheld records the import makes of FILE's waypoints (category Unfiled)\n",

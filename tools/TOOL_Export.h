@@ -37,5 +37,9 @@ int Export(ExportWriter_t writer, const Options_t& options, std::ostream& out, s
 
 // The formats.
 std::size_t WriteGpxDocument(std::ostream& out, const ExportInput_t& input);
+std::size_t WriteKmlDocument(std::ostream& out, const ExportInput_t& input);
+std::size_t WriteGeoJsonDocument(std::ostream& out, const ExportInput_t& input);
+// One row per waypoint, or with options.track_points one per track point.
+std::size_t WriteCsvDocument(std::ostream& out, const ExportInput_t& input);
 
 }  // namespace tool

@@ -8,6 +8,7 @@
 
 #include "base/BASE_ApplicationInfo.h"
 #include "base/BASE_Exception.h"
+#include "tools/TOOL_Walk.h"
 #include "trove/devio/DEVIO_Smbl102.h"
 
 namespace tool {
@@ -16,44 +17,11 @@ const char kTrovixNamespace[] = "urn:x-trovix:gpx:1";
 
 namespace {
 
-// Texts are read through their plain interface only, whatever type holds them.
-template <class Text>
-std::string_view View(const Text& text) {
-    return std::string_view(text.data(), text.size());
-}
-
 // Copies a literal to p; returns the end.
 template <std::size_t N>
 char* Put(char* p, const char (&text)[N]) {
     std::memcpy(p, text, N - 1);
     return p + N - 1;
-}
-
-constexpr int kNodesAhead = 6;
-constexpr int kTextsAhead = 3;
-
-inline void Prefetch(const void* p) {
-#if defined(__GNUC__)
-    __builtin_prefetch(p);
-#else
-    (void)p;
-#endif
-}
-
-template <class T>
-void PrefetchBytes(const T* object) {
-    const char* bytes = reinterpret_cast<const char*>(object);
-    for (std::size_t at = 0; at < sizeof(T); at += 64) Prefetch(bytes + at);
-}
-
-void PrefetchTexts(const trove::Waypoint_t& w) {
-    Prefetch(View(w.text_1).data());
-    Prefetch(View(w.text_2).data());
-    Prefetch(View(w.text_3).data());
-    Prefetch(View(w.text_4).data());
-    Prefetch(View(w.text_5).data());
-    Prefetch(View(w.text_6).data());
-    Prefetch(View(w.text_7).data());
 }
 
 class Gpx_t {
@@ -125,17 +93,8 @@ void Gpx_t::Document(const trove::Database_t& db, const trove::DocInfo_t& doc,
     xml_.Raw("<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" xmlns:trovix=\"").Raw(kTrovixNamespace);
     xml_.Raw("\" version=\"1.1\" creator=\"").Raw(creator).Raw("\">\n");
     Metadata(db, doc, result, name);
-    // The nodes of a big table lie all over the heap: each is fetched a few waypoints before it
-    // is written, its texts a little later, so the writing seldom waits for memory.
-    auto node_ahead = db.waypoints.begin();
-    auto texts_ahead = db.waypoints.begin();
-    for (int i = 0; i < kNodesAhead && node_ahead != db.waypoints.end(); ++i) ++node_ahead;
-    for (int i = 0; i < kTextsAhead && texts_ahead != db.waypoints.end(); ++i) ++texts_ahead;
-    for (const auto& entry : db.waypoints) {
-        if (node_ahead != db.waypoints.end()) PrefetchBytes(&*node_ahead++);
-        if (texts_ahead != db.waypoints.end()) PrefetchTexts((texts_ahead++)->second);
-        Waypoint(entry.first, entry.second);
-    }
+    ForEachWaypoint(db,
+                    [this](const trove::WaypointId_t& id, const trove::Waypoint_t& w) { Waypoint(id, w); });
     for (const auto& entry : db.routes) Route(db, entry.first, entry.second);
     for (const auto& entry : db.tracks) Track(entry.first, entry.second);
     xml_.Raw("</gpx>\n");
@@ -277,15 +236,13 @@ void Gpx_t::Route(const trove::Database_t& db, const trove::RouteId_t& id, const
     Box(route.bounds);
     xml_.Raw("</trovix:route></extensions>\n");
     for (const trove::RouteWaypoint_t& point : route.route_points) {
-        // The database files a route only when every waypoint it names is there.
-        const auto waypoint = db.waypoints.find(point.waypoint);
-        BASE_ASSERT(waypoint != db.waypoints.end());
+        const auto& waypoint = RouteWaypoint(db, point);
         const trove::RouteLink_t& link = point.link;
         xml_.Raw("<rtept");
-        LatLon(waypoint->second.position);
+        LatLon(waypoint.second.position);
         xml_.Raw(">");
-        Ele(waypoint->second.position.altitude);
-        Element("name", View(waypoint->first.name.text));
+        Ele(waypoint.second.position.altitude);
+        Element("name", View(waypoint.first.name.text));
         xml_.Raw("<extensions><trovix:link");
         TextAttribute("text", View(link.link_text));
         SignedNumber("class", link.link_class);
@@ -313,42 +270,35 @@ void Gpx_t::Track(const trove::TrackId_t& id, const trove::Track_t& track) {
     Number("track_byte", track.track_byte);
     SignedNumber("track_enum", track.track_enum);
     xml_.Raw("/></extensions>\n<trkseg>\n");
-    bool first_segment = true;
-    for (const trove::TrackSegment_t& segment : track.segments) {
-        auto point = segment.points.begin();
-        // Every later segment opens with a copy of the previous one's last point.
-        if (!first_segment && point != segment.points.end()) ++point;
-        first_segment = false;
-        for (; point != segment.points.end(); ++point) {
-            // Points are nearly all of a track file: each goes together in one piece.
-            char line[1024];
-            char* p = Put(line, "<trkpt lat=\"");
-            p = PutDegrees(p, point->position.latitude);
-            p = Put(p, "\" lon=\"");
-            p = PutDegrees(p, point->position.longitude);
-            p = Put(p, "\">");
-            const base::Optional_t<double>& altitude = point->position.altitude;
-            if (altitude.Has() && IsFinite(*altitude)) {
-                p = Put(p, "<ele>");
-                p = std::to_chars(p, line + sizeof line, *altitude, std::chars_format::fixed).ptr;
-                p = Put(p, "</ele>");
-            }
-            if (point->time.Has()) {
-                p = Put(p, "<time>");
-                p = PutIsoTime(p, *point->time);
-                p = Put(p, "</time>");
-            }
-            xml_.Raw(std::string_view(line, static_cast<std::size_t>(p - line)));
-            const bool odd_altitude = point->position.altitude.Has() && !IsFinite(*point->position.altitude);
-            if (point->point_real.Has() || odd_altitude) {
-                xml_.Raw("<extensions><trovix:point");
-                OddAltitude(point->position.altitude);
-                OptionalReal("real", point->point_real);
-                xml_.Raw("/></extensions>");
-            }
-            xml_.Raw("</trkpt>\n");
+    ForEachTrackPoint(track, [this](const trove::TrackPoint_t& point) {
+        // Points are nearly all of a track file: each goes together in one piece.
+        char line[1024];
+        char* p = Put(line, "<trkpt lat=\"");
+        p = PutDegrees(p, point.position.latitude);
+        p = Put(p, "\" lon=\"");
+        p = PutDegrees(p, point.position.longitude);
+        p = Put(p, "\">");
+        const base::Optional_t<double>& altitude = point.position.altitude;
+        if (altitude.Has() && IsFinite(*altitude)) {
+            p = Put(p, "<ele>");
+            p = std::to_chars(p, line + sizeof line, *altitude, std::chars_format::fixed).ptr;
+            p = Put(p, "</ele>");
         }
-    }
+        if (point.time.Has()) {
+            p = Put(p, "<time>");
+            p = PutIsoTime(p, *point.time);
+            p = Put(p, "</time>");
+        }
+        xml_.Raw(std::string_view(line, static_cast<std::size_t>(p - line)));
+        const bool odd_altitude = point.position.altitude.Has() && !IsFinite(*point.position.altitude);
+        if (point.point_real.Has() || odd_altitude) {
+            xml_.Raw("<extensions><trovix:point");
+            OddAltitude(point.position.altitude);
+            OptionalReal("real", point.point_real);
+            xml_.Raw("/></extensions>");
+        }
+        xml_.Raw("</trkpt>\n");
+    });
     xml_.Raw("</trkseg>\n</trk>\n");
 }
 

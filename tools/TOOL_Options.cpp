@@ -27,6 +27,8 @@ bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts
             options.help = true;
         } else if (accepts.partial && arg == "--partial") {
             options.partial = true;
+        } else if (accepts.track_points && arg == "--track-points") {
+            options.track_points = true;
         } else if (accepts.output && arg == "-o") {
             options.output = args[++i];
         } else if (arg == "-d") {

@@ -1,6 +1,6 @@
 #pragma once
-// The options of the tool's commands: FILE [-o OUT] [--codepage CP] [--partial] [--category TEXT],
-// or FILE... -d DIR, in any order. FILE "-" is standard input.
+// The options of the tool's commands: FILE [-o OUT] [--codepage CP] [--partial] [--category TEXT]
+// [--track-points], or FILE... -d DIR, in any order. FILE "-" is standard input.
 #include <istream>
 #include <string>
 #include <vector>
@@ -19,14 +19,16 @@ struct Options_t {
     bool partial = false;
     bool help = false;
     std::string category = kDefaultCategory;
+    bool track_points = false;
     std::istream* input = nullptr;  // where FILE "-" is read from; null: std::cin
 };
 
 // Which options beside FILE, --codepage and --help a command takes.
 struct Accepts_t {
-    bool output = false;    // -o OUT (and -d DIR)
-    bool partial = false;   // --partial
-    bool category = false;  // --category TEXT
+    bool output = false;        // -o OUT
+    bool partial = false;       // --partial
+    bool category = false;      // --category TEXT
+    bool track_points = false;  // --track-points
 };
 
 // Parses the arguments after the command's name. False with a one-line reason for options the

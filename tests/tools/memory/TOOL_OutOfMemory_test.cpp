@@ -55,7 +55,10 @@ TEST(OutOfMemory, EveryBudgetEndsWrittenOrInOutOfMemory) {
     const std::string example = TROVIX_TEST_EXAMPLE;
     for (const std::vector<std::string> args : {std::vector<std::string>{"dump", example},
                                                 std::vector<std::string>{"records", example},
-                                                std::vector<std::string>{"gpx", example, "-o", "tmp_oom.gpx"}}) {
+                                                std::vector<std::string>{"gpx", example, "-o", "tmp_oom.gpx"},
+                                                std::vector<std::string>{"kml", example, "-o", "tmp_oom.gpx"},
+                                                std::vector<std::string>{"geojson", example, "-o", "tmp_oom.gpx"},
+                                                std::vector<std::string>{"csv", example, "-o", "tmp_oom.gpx"}}) {
         SCOPED_TRACE(args[0]);
         bool written = false;
         for (long long bytes = 256; !written && bytes < (1ll << 30); bytes = bytes * 3 / 2) {
