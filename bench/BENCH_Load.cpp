@@ -4,8 +4,9 @@
 // and for both a peak memory of at most twice the file's size.
 // Beside each, two floors: reading the same file's bytes into a new string (memory faulted in
 // page by page), and into a block whose pages were taken in one call (base::TakeSystemPages);
-// and the GPX of the file (the load, then `trovix gpx` writing into a stream that drops the
-// bytes; target: at most twice the load alone, with peak memory not above the load's).
+// and every command's output of the file (BM_Write/<Command><File>: the load, then the command's
+// writer into a stream that drops the bytes; target: at most twice the load alone, with peak
+// memory at most the load's plus 16 MB).
 // Memory is measured in a forked child that does one load, two ways, reported as counters of
 // the Load benchmarks (MiB, and over the file size):
 //   peak_heap   the highest number of bytes live during the load: heap blocks, counted by this
@@ -30,10 +31,12 @@
 #include <streambuf>
 #include <string>
 
+#include "addin/ADDIN_HandheldRecord.h"
 #include "base/BASE_SystemPages.h"
 #include "tests/support/builder/TBK_BigFile.h"
-#include "tools/TOOL_GpxWriter.h"
-#include "tools/TOOL_Xml.h"
+#include "tools/TOOL_DumpJson.h"
+#include "tools/TOOL_Export.h"
+#include "tools/TOOL_RecordsJson.h"
 #include "trove/TROVE_Database.h"
 #include "trove/TROVE_Load.h"
 
@@ -150,24 +153,56 @@ protected:
     }
 };
 
-// Loads path and, with gpx, writes its GPX; the GPX's size in bytes, 0 when the load failed.
-std::uint64_t LoadOnce(const std::string& path, bool gpx) {
+// What the tool's commands write after the load, each into out as the command does.
+using Write_t = void (*)(std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result);
+
+void WriteExport(tool::ExportWriter_t writer, std::ostream& out, const trove::Database_t& db,
+                 const trove::LoadResult_t& result) {
+    const tool::Options_t options;
+    const tool::ExportInput_t input{db, trove::TheDocInfo(), result, "bench.tbk", options};
+    writer(out, input);
+}
+
+const Write_t kDump = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result) {
+    tool::WriteDumpJson(out, db, trove::TheDocInfo(), result);
+};
+const Write_t kRecords = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t&) {
+    tool::RecordsJson_t json(out);
+    for (const auto& entry : db.waypoints) {
+        if (entry.first.id_class == 0) json.Add(addin::MakeHandheldRecord(entry.first, entry.second, "Unfiled"));
+    }
+    json.End();
+};
+const Write_t kGpx = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result) {
+    WriteExport(tool::WriteGpxDocument, out, db, result);
+};
+const Write_t kKml = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result) {
+    WriteExport(tool::WriteKmlDocument, out, db, result);
+};
+const Write_t kGeoJson = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result) {
+    WriteExport(tool::WriteGeoJsonDocument, out, db, result);
+};
+const Write_t kCsv = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result) {
+    WriteExport(tool::WriteCsvDocument, out, db, result);
+};
+
+// Loads path and, with write, writes what it writes; its size in bytes, 0 when the load failed.
+std::uint64_t LoadOnce(const std::string& path, Write_t write) {
     trove::Database_t db{trove::Name_t(), 3};
     const trove::LoadResult_t result = trove::LoadFile(path, db);
     NotePeak();
     if (result.outcome != trove::LoadOutcome_t::Loaded) return 0;
-    if (!gpx) return 1;
+    if (!write) return 1;
     NullBuffer_t buffer;
     std::ostream out(&buffer);
-    tool::XmlOut_t xml(out, 1252);
-    tool::WriteGpx(xml, db, trove::TheDocInfo(), result, "bench.tbk");
+    write(out, db, result);
     NotePeak();
     return buffer.written;
 }
 
 // A child process that loads path (or does nothing when path is null): its maximum resident
 // set in KiB (wait4) and its peak of live heap bytes (sent back through a pipe). -1 on failure.
-long ChildMaxRss(const std::string* path, bool gpx, std::int64_t& peak_heap) {
+long ChildMaxRss(const std::string* path, Write_t write, std::int64_t& peak_heap) {
     malloc_trim(0);  // freed heap left resident would hide the child's growth
     int ends[2];
     if (pipe(ends) != 0) return -1;
@@ -177,10 +212,10 @@ long ChildMaxRss(const std::string* path, bool gpx, std::int64_t& peak_heap) {
         bool ok = true;
         if (path) {
             g_counting = true;
-            ok = LoadOnce(*path, gpx) != 0;
+            ok = LoadOnce(*path, write) != 0;
             g_counting = false;
         }
-        ok = write(ends[1], &g_peak, sizeof g_peak) == sizeof g_peak && ok;
+        ok = ::write(ends[1], &g_peak, sizeof g_peak) == sizeof g_peak && ok;
         _exit(ok ? 0 : 1);
     }
     close(ends[1]);
@@ -195,10 +230,10 @@ long ChildMaxRss(const std::string* path, bool gpx, std::int64_t& peak_heap) {
     return usage.ru_maxrss;
 }
 
-void Load(benchmark::State& state, const BigFile_t& file, bool gpx = false) {
+void Load(benchmark::State& state, const BigFile_t& file, Write_t write = nullptr) {
     std::optional<trove::Database_t> db;
-    std::uint64_t gpx_bytes = 0;
-    double write_seconds = 0;  // processor time of the GPX alone
+    std::uint64_t written_bytes = 0;
+    double write_seconds = 0;  // processor time of the writing alone
     for (auto _ : state) {
         state.PauseTiming();
         db.reset();  // the previous database's destruction is not part of a load
@@ -209,25 +244,24 @@ void Load(benchmark::State& state, const BigFile_t& file, bool gpx = false) {
             state.SkipWithError("load failed");
             return;
         }
-        if (gpx) {
+        if (write) {
             const std::clock_t start = std::clock();
             NullBuffer_t buffer;
             std::ostream out(&buffer);
-            tool::XmlOut_t xml(out, 1252);
-            tool::WriteGpx(xml, *db, trove::TheDocInfo(), result, "bench.tbk");
-            gpx_bytes = buffer.written;
+            write(out, *db, result);
+            written_bytes = buffer.written;
             write_seconds += double(std::clock() - start) / CLOCKS_PER_SEC;
         }
     }
     db.reset();
-    if (gpx) {
-        state.counters["gpx_MB"] = double(gpx_bytes) / (1 << 20);
+    if (write) {
+        state.counters["output_MB"] = double(written_bytes) / (1 << 20);
         state.counters["write_cpu_ms"] = write_seconds * 1000 / double(state.iterations());
     }
 
     std::int64_t idle_heap = 0, peak_heap = 0;
-    const long idle_rss = ChildMaxRss(nullptr, false, idle_heap);
-    const long load_rss = ChildMaxRss(&file.path, gpx, peak_heap);
+    const long idle_rss = ChildMaxRss(nullptr, nullptr, idle_heap);
+    const long load_rss = ChildMaxRss(&file.path, write, peak_heap);
     if (idle_rss < 0 || load_rss < 0 || peak_heap < 0) {
         state.SkipWithError("memory measurement failed");
         return;
@@ -296,21 +330,25 @@ void BM_ReadBytesPopulatedTracks(benchmark::State& state) {
     ReadBytesPopulated(state, Files().track_file);
 }
 
-void BM_GpxWaypoints(benchmark::State& state) {
-    Load(state, Files().waypoint_file, true);
+// A command's whole work: the load, then its writer.
+void BM_Write(benchmark::State& state, Write_t write, bool tracks) {
+    Load(state, tracks ? Files().track_file : Files().waypoint_file, write);
 }
-void BM_GpxTracks(benchmark::State& state) {
-    Load(state, Files().track_file, true);
-}
-
 BENCHMARK(BM_LoadWaypoints)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBytesWaypoints)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBytesPopulatedWaypoints)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_GpxWaypoints)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LoadTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBytesTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBytesPopulatedTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_GpxTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
+#define TROVIX_BENCH_WRITER(name, writer)                                                               \
+    BENCHMARK_CAPTURE(BM_Write, name##Waypoints, writer, false)->Unit(benchmark::kMillisecond)->UseRealTime(); \
+    BENCHMARK_CAPTURE(BM_Write, name##Tracks, writer, true)->Unit(benchmark::kMillisecond)->UseRealTime()
+TROVIX_BENCH_WRITER(Dump, kDump);
+TROVIX_BENCH_WRITER(Records, kRecords);
+TROVIX_BENCH_WRITER(Gpx, kGpx);
+TROVIX_BENCH_WRITER(Kml, kKml);
+TROVIX_BENCH_WRITER(GeoJson, kGeoJson);
+TROVIX_BENCH_WRITER(Csv, kCsv);
 
 }  // namespace
 
