@@ -43,6 +43,10 @@ const Command_t kCommands[] = {
      "trovix gpx FILE [-o OUT] [--codepage CP] [--partial]\n"
      "    every waypoint, route and track of FILE as GPX 1.1 (UTF-8)\n",
      Accepts_t{true, true, false}, nullptr, WriteGpxDocument},
+    {"html",
+     "trovix html FILE [-o OUT] [--codepage CP] [--partial]\n"
+     "    one HTML page of FILE: a map, elevation profiles and tables, needing no network\n",
+     Accepts_t{true, true, false}, nullptr, WriteHtmlDocument},
     {"records",
      "trovix records FILE [--category TEXT] [--codepage CP]\n"
      "    the JSON of the handheld records the import makes of FILE's waypoints (category Unfiled)\n",

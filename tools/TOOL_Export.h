@@ -1,6 +1,7 @@
 #pragma once
 // The commands that convert a data file into another format (`trovix gpx FILE [-o OUT]
-// [--codepage CP] [--partial]`, ...): load, then one writer walks the database into the output.
+// [--codepage CP] [--partial]`, `trovix html ...`): load, then one writer walks the database
+// into the output.
 #include <cstddef>
 #include <ostream>
 #include <string>
@@ -37,5 +38,7 @@ int Export(ExportWriter_t writer, const Options_t& options, std::ostream& out, s
 
 // The formats.
 std::size_t WriteGpxDocument(std::ostream& out, const ExportInput_t& input);
+// One HTML5 page: a map, elevation profiles and tables (TOOL_HtmlWriter.cpp).
+std::size_t WriteHtmlDocument(std::ostream& out, const ExportInput_t& input);
 
 }  // namespace tool
