@@ -72,7 +72,8 @@ private:
     void ScaleBar();
     void Tracks();
     void Routes();
-    void Waypoints();
+    void Markers();
+    void Labels();
     void Legend();
     void Attribute(const char* name, const std::string& value) { xml_.PlainAttribute(name, value); }
     void Pixel(const char* name, double value) {
@@ -105,9 +106,12 @@ void Map_t::Write(const MapArea_t& data) {
     xml_.Raw(kRouteColour).Raw("\"/></marker></defs>\n");
     xml_.Raw("<rect class=\"ground\" width=\"100%\" height=\"100%\"/>\n");
     Graticule();
-    Tracks();
     Routes();
-    Waypoints();
+    // Tracks over the markers: a short track among its waypoints stays in sight, and a
+    // marker is still wider than the line across it.
+    Markers();
+    Tracks();
+    Labels();
     ScaleBar();
     xml_.Raw("</svg>\n");
     Legend();
@@ -210,27 +214,7 @@ double Map_t::LabelWidth(std::string_view name) {
     return ems * kLabelSize;
 }
 
-void Map_t::Waypoints() {
-    struct Label_t {
-        LabelSpot_t spot;
-        bool placed;
-    };
-    LabelPlacer_t placer(m_.Width(), m_.Height());
-    for (const auto& entry : db_.waypoints) {
-        const geo::Position_t& p = entry.second.position;
-        placer.AddMarker(m_.X(p.longitude), m_.YOf(p.latitude), kMarkerRadius);
-    }
-    std::vector<Label_t> labels;
-    labels.reserve(db_.waypoints.size());
-    for (const auto& entry : db_.waypoints) {
-        const geo::Position_t& p = entry.second.position;
-        Label_t label{};
-        const std::string_view name = View(entry.first.name.text);
-        label.placed = !name.empty() && placer.Place(m_.X(p.longitude), m_.YOf(p.latitude), kMarkerRadius,
-                                                     LabelWidth(name), kLabelSize * 1.2, label.spot);
-        labels.push_back(label);
-    }
-
+void Map_t::Markers() {
     xml_.Raw("<g class=\"waypoints\">\n");
     for (const auto& entry : db_.waypoints) {
         const trove::Waypoint_t& w = entry.second;
@@ -248,16 +232,29 @@ void Map_t::Waypoints() {
         xml_.Raw("\n").Raw(LatitudeText(w.position.latitude)).Raw(" ").Raw(LongitudeText(w.position.longitude));
         xml_.Raw("</title></circle>\n");
     }
-    xml_.Raw("</g>\n<g class=\"labels\">\n");
-    std::size_t index = 0;
+    xml_.Raw("</g>\n");
+}
+
+void Map_t::Labels() {
+    LabelPlacer_t placer(m_.Width(), m_.Height());
     for (const auto& entry : db_.waypoints) {
-        const Label_t& label = labels[index++];
-        if (!label.placed) continue;
+        const geo::Position_t& p = entry.second.position;
+        placer.AddMarker(m_.X(p.longitude), m_.YOf(p.latitude), kMarkerRadius);
+    }
+    xml_.Raw("<g class=\"labels\">\n");
+    for (const auto& entry : db_.waypoints) {
+        const geo::Position_t& p = entry.second.position;
+        const std::string_view name = View(entry.first.name.text);
+        LabelSpot_t spot;
+        if (name.empty() || !placer.Place(m_.X(p.longitude), m_.YOf(p.latitude), kMarkerRadius, LabelWidth(name),
+                                          kLabelSize * 1.2, spot)) {
+            continue;
+        }
         xml_.Raw("<text");
-        Pixel("x", label.spot.x);
-        Pixel("y", label.spot.y);
-        xml_.PlainAttribute("text-anchor", label.spot.anchor);
-        xml_.Raw(">").Text(View(entry.first.name.text)).Raw("</text>\n");
+        Pixel("x", spot.x);
+        Pixel("y", spot.y);
+        xml_.PlainAttribute("text-anchor", spot.anchor);
+        xml_.Raw(">").Text(name).Raw("</text>\n");
     }
     xml_.Raw("</g>\n");
 }
