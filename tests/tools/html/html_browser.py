@@ -144,6 +144,13 @@ def example(browser, trovix, source, folder):
     check("example: the map shows the waypoints' markers", markers >= 20 * len(dump["waypoints"]), markers)
     check("example: the map is not blank", len(set(pixels)) > 20, len(set(pixels)))
 
+    zoomed = browser.js("(() => { const s = document.getElementById('map'), r = s.getBoundingClientRect();"
+                        " const w = s.viewBox.baseVal.width;"
+                        " s.dispatchEvent(new WheelEvent('wheel', {deltaY: -300, clientX: r.x + 100, clientY: r.y + 100,"
+                        " bubbles: true, cancelable: true}));"
+                        " return s.viewBox.baseVal.width / w; })()")
+    check("example: the wheel zooms the map", 0.4 < zoomed < 0.9, zoomed)
+
 
 def shift_jis(browser, trovix, folder):
     page = os.path.join(folder, "sjis.html")
