@@ -18,7 +18,7 @@ namespace tool {
 namespace {
 
 constexpr double kMaxWidth = 960, kMaxHeight = 640, kMargin = 28;
-// Half a pixel either way of the last point written: a pixel's worth of detail.
+// About half a pixel either way of the last point written: a pixel's worth of detail.
 constexpr double kTolerance = 0.6;
 constexpr double kMarkerRadius = 4.5;
 constexpr double kLabelSize = 11;  // px, as the style sheet sets it
