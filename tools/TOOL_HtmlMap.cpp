@@ -18,8 +18,8 @@ namespace tool {
 namespace {
 
 constexpr double kMaxWidth = 960, kMaxHeight = 640, kMargin = 28;
-// About half a pixel either way of the last point written: a pixel's worth of detail.
-constexpr double kTolerance = 0.6;
+// A pixel either way of the last point written: about the detail a pixel can show.
+constexpr double kTolerance = 1.0;
 constexpr double kMarkerRadius = 4.5;
 constexpr double kLabelSize = 11;  // px, as the style sheet sets it
 

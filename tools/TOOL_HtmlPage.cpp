@@ -13,7 +13,7 @@ const char kHtmlStyle[] =
     ".graticule text{font-size:10px;fill:#5a6b7c}\n"
     ".scale path{stroke:#333;stroke-width:1.5;fill:none}.scale text{font-size:10px;fill:#333;"
     "text-anchor:middle}\n"
-    "path.track{fill:none;stroke-width:3;stroke-linejoin:round;stroke-linecap:round}\n"
+    "path.track{fill:none;stroke-width:3}\n"
     "path.route{fill:none;stroke:#c0008f;stroke-width:2.5;stroke-dasharray:8 5;marker-mid:url(#arrow);"
     "marker-end:url(#arrow)}\n"
     "circle.waypoint{fill:#ffc400;stroke:#333;stroke-width:1}\n"
