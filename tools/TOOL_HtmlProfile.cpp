@@ -95,7 +95,7 @@ bool Profile_t::Measure() {
             any = true;
         }
     }
-    const double pad = std::max((highest_ - lowest_) * 0.12, 10.0);
+    const double pad = std::max((highest_ - lowest_) * 0.16, 10.0);
     low_ = lowest_ - pad;
     high_ = highest_ + pad;
     return any;
