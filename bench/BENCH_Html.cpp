@@ -22,7 +22,9 @@ namespace {
 
 class TrackFile_t {
 public:
-    TrackFile_t() : path((std::filesystem::temp_directory_path() / ("trovix-html-" + std::to_string(getpid()) + ".tbk")).string()) {
+    TrackFile_t()
+        : path((std::filesystem::temp_directory_path() / ("trovix-html-" + std::to_string(getpid()) + ".tbk"))
+                   .string()) {
         tbk::BigFileSpec_t shape;
         shape.tracks = 20;
         shape.track_points = 100000;

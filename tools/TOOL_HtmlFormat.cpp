@@ -21,7 +21,8 @@ const char* const kTrackColours[] = {"#1f5fd6", "#e0550b", "#1d9a3c", "#7d3cc8",
 std::string Degrees(std::int32_t semicircles, char positive, char negative) {
     const double degrees = ToDegrees(semicircles);
     char text[48];
-    std::snprintf(text, sizeof text, "%.5f\xC2\xB0 %c", std::fabs(degrees), degrees < 0 ? negative : positive);
+    std::snprintf(text, sizeof text, "%.5f\xC2\xB0 %c", std::fabs(degrees),
+                  degrees < 0 ? negative : positive);
     return text;
 }
 

@@ -36,7 +36,8 @@ struct Extent_t {
 };
 
 void Gather(const trove::Database_t& db, Extent_t& extent) {
-    for (const auto& entry : db.waypoints) extent.Add(entry.second.position.latitude, entry.second.position.longitude);
+    for (const auto& entry : db.waypoints)
+        extent.Add(entry.second.position.latitude, entry.second.position.longitude);
     for (const auto& entry : db.routes)
         for (const trove::RouteWaypoint_t& point : entry.second.route_points)
             for (const geo::Position_t& p : point.link.link_points) extent.Add(p.latitude, p.longitude);
@@ -47,7 +48,8 @@ void Gather(const trove::Database_t& db, Extent_t& extent) {
         if (box.Empty()) continue;
         extent.Add(box.North(), box.West());
         extent.Add(box.South(), box.East());
-        extent.arc.Add(static_cast<std::int32_t>(static_cast<std::uint32_t>(box.West()) + box.LongitudeSpan() / 2));
+        extent.arc.Add(
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(box.West()) + box.LongitudeSpan() / 2));
     }
 }
 
@@ -78,7 +80,8 @@ private:
     void Attribute(const char* name, const std::string& value) { xml_.PlainAttribute(name, value); }
     void Pixel(const char* name, double value) {
         char text[24];
-        xml_.PlainAttribute(name, std::string_view(text, static_cast<std::size_t>(PutPixel(text, value) - text)));
+        xml_.PlainAttribute(name,
+                            std::string_view(text, static_cast<std::size_t>(PutPixel(text, value) - text)));
     }
     // The width of a label in pixels, from its characters: wide ones (CJK) a full em.
     double LabelWidth(std::string_view name);
@@ -101,8 +104,9 @@ void Map_t::Write(const MapArea_t& data) {
     Attribute("data-east", Number(data.east, 6));
     Attribute("data-south", Number(data.south, 6));
     Attribute("data-north", Number(data.north, 6));
-    xml_.Raw(">\n<title>Map</title>\n<defs><marker id=\"arrow\" viewBox=\"0 0 10 10\" refX=\"5\" refY=\"5\" "
-             "markerWidth=\"4\" markerHeight=\"4\" orient=\"auto\"><path d=\"M0 0L10 5L0 10z\" fill=\"");
+    xml_.Raw(
+        ">\n<title>Map</title>\n<defs><marker id=\"arrow\" viewBox=\"0 0 10 10\" refX=\"5\" refY=\"5\" "
+        "markerWidth=\"4\" markerHeight=\"4\" orient=\"auto\"><path d=\"M0 0L10 5L0 10z\" fill=\"");
     xml_.Raw(kRouteColour).Raw("\"/></marker></defs>\n");
     xml_.Raw("<rect class=\"ground\" width=\"100%\" height=\"100%\"/>\n");
     Graticule();
@@ -141,7 +145,9 @@ void Map_t::Graticule() {
     for (double lon : meridians) {
         xml_.Raw("<text");
         Pixel("x", m_.X(lon) + 3);
-        xml_.Raw(" y=\"12\">").Raw(GridLabel(WrapLongitude(lon), StepDecimals(lon_step), 'E', 'W')).Raw("</text>");
+        xml_.Raw(" y=\"12\">")
+            .Raw(GridLabel(WrapLongitude(lon), StepDecimals(lon_step), 'E', 'W'))
+            .Raw("</text>");
     }
     for (double lat : parallels) {
         xml_.Raw("<text x=\"3\"");
@@ -220,7 +226,7 @@ void Map_t::Markers() {
         const trove::Waypoint_t& w = entry.second;
         xml_.Raw("<circle class=\"waypoint\"");
         xml_.Attribute("data-name", View(entry.first.name.text));
-        Pixel("cx", m_.X(w.position.longitude));
+        Pixel("cx", m_.XOf(w.position.longitude));
         Pixel("cy", m_.YOf(w.position.latitude));
         xml_.Raw(" r=\"4.5\"><title>").Text(View(entry.first.name.text));
         for (std::string_view text : {View(w.text_1), View(w.text_2), View(w.text_3), View(w.text_4),
@@ -229,7 +235,10 @@ void Map_t::Markers() {
         }
         const std::string altitude = AltitudeText(w.position.altitude);
         if (!altitude.empty()) xml_.Raw("\n").Raw(altitude);
-        xml_.Raw("\n").Raw(LatitudeText(w.position.latitude)).Raw(" ").Raw(LongitudeText(w.position.longitude));
+        xml_.Raw("\n")
+            .Raw(LatitudeText(w.position.latitude))
+            .Raw(" ")
+            .Raw(LongitudeText(w.position.longitude));
         xml_.Raw("</title></circle>\n");
     }
     xml_.Raw("</g>\n");
@@ -239,15 +248,15 @@ void Map_t::Labels() {
     LabelPlacer_t placer(m_.Width(), m_.Height());
     for (const auto& entry : db_.waypoints) {
         const geo::Position_t& p = entry.second.position;
-        placer.AddMarker(m_.X(p.longitude), m_.YOf(p.latitude), kMarkerRadius);
+        placer.AddMarker(m_.XOf(p.longitude), m_.YOf(p.latitude), kMarkerRadius);
     }
     xml_.Raw("<g class=\"labels\">\n");
     for (const auto& entry : db_.waypoints) {
         const geo::Position_t& p = entry.second.position;
         const std::string_view name = View(entry.first.name.text);
         LabelSpot_t spot;
-        if (name.empty() || !placer.Place(m_.X(p.longitude), m_.YOf(p.latitude), kMarkerRadius, LabelWidth(name),
-                                          kLabelSize * 1.2, spot)) {
+        if (name.empty() || !placer.Place(m_.XOf(p.longitude), m_.YOf(p.latitude), kMarkerRadius,
+                                          LabelWidth(name), kLabelSize * 1.2, spot)) {
             continue;
         }
         xml_.Raw("<text");
@@ -263,7 +272,9 @@ void Map_t::Legend() {
     xml_.Raw("<ul class=\"legend\">\n");
     std::size_t index = 0;
     for (const auto& entry : db_.tracks) {
-        xml_.Raw("<li><span class=\"swatch\" style=\"background:").Raw(TrackColour(index++)).Raw("\"></span>");
+        xml_.Raw("<li><span class=\"swatch\" style=\"background:")
+            .Raw(TrackColour(index++))
+            .Raw("\"></span>");
         xml_.Text(View(entry.first.text)).Raw("</li>\n");
     }
     if (!db_.routes.empty()) xml_.Raw("<li><span class=\"swatch dashed\"></span>Routes</li>\n");

@@ -31,7 +31,8 @@ void EachPoint(const trove::Track_t& track, double total, Visit visit) {
         const trove::TrackPoints_t& points = segment.points;
         const std::size_t n = points.size();
         const double length = segment.stats.distance;
-        const bool exact = total > 0 && length / total * kPlotWidth > 0.5 && n <= trove::kTrackSegmentPoints + 1;
+        const bool exact =
+            total > 0 && length / total * kPlotWidth > 0.5 && n <= trove::kTrackSegmentPoints + 1;
         double sum = 0;
         if (exact) {
             legs[0] = 0;
@@ -42,7 +43,8 @@ void EachPoint(const trove::Track_t& track, double total, Visit visit) {
         }
         // Every later segment opens with a copy of the previous one's last point.
         for (std::size_t i = first_segment ? 0 : 1; i < n; ++i) {
-            const double fraction = exact ? (sum > 0 ? legs[i] / sum : 0) : (n > 1 ? double(i) / double(n - 1) : 0);
+            const double fraction =
+                exact ? (sum > 0 ? legs[i] / sum : 0) : (n > 1 ? double(i) / double(n - 1) : 0);
             visit(points[i], start + length * fraction);
         }
         first_segment = false;
@@ -69,7 +71,8 @@ private:
     void Put(double x, double y);
     void Pixel(const char* name, double value) {
         char text[24];
-        xml_.PlainAttribute(name, std::string_view(text, static_cast<std::size_t>(PutPixel(text, value) - text)));
+        xml_.PlainAttribute(name,
+                            std::string_view(text, static_cast<std::size_t>(PutPixel(text, value) - text)));
     }
 
     XmlOut_t& xml_;
@@ -177,7 +180,8 @@ void Profile_t::Axes() {
     const double x_step = NiceStep(km, 6);
     for (double tick : Multiples(0, km, x_step)) {
         const double x = X(tick * 1000);
-        xml_.Raw("<path class=\"tick\" d=\"M").Raw(Number(x, 1) + " " + Number(kTop + kPlotHeight, 0) + "v4\"/>");
+        xml_.Raw("<path class=\"tick\" d=\"M")
+            .Raw(Number(x, 1) + " " + Number(kTop + kPlotHeight, 0) + "v4\"/>");
         xml_.Raw("<text text-anchor=\"middle\"");
         Pixel("x", x);
         Pixel("y", kTop + kPlotHeight + 16);
@@ -186,8 +190,8 @@ void Profile_t::Axes() {
     const double y_step = NiceStep(high_ - low_, 4);
     for (double tick : Multiples(low_, high_, y_step)) {
         const double y = Y(tick);
-        xml_.Raw("<path class=\"grid\" d=\"M").Raw(Number(kLeft, 0) + " " + Number(y, 1) + "H" +
-                                                   Number(kLeft + kPlotWidth, 0) + "\"/>");
+        xml_.Raw("<path class=\"grid\" d=\"M")
+            .Raw(Number(kLeft, 0) + " " + Number(y, 1) + "H" + Number(kLeft + kPlotWidth, 0) + "\"/>");
         xml_.Raw("<text text-anchor=\"end\"");
         Pixel("x", kLeft - 6);
         Pixel("y", y + 4);
@@ -211,7 +215,10 @@ void Profile_t::Mark(const char* what, double x, double altitude) {
     Pixel("x", right ? x + 7 : x - 7);
     Pixel("y", what[0] == 'h' ? y - 6 : y + 14);
     xml_.PlainAttribute("text-anchor", right ? "start" : "end");
-    xml_.Raw(">").Raw(what[0] == 'h' ? "highest " : "lowest ").Raw(Number(altitude, 1)).Raw(" m</text></g>\n");
+    xml_.Raw(">")
+        .Raw(what[0] == 'h' ? "highest " : "lowest ")
+        .Raw(Number(altitude, 1))
+        .Raw(" m</text></g>\n");
 }
 
 void Profile_t::Write() {

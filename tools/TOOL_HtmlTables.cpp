@@ -63,8 +63,9 @@ void WriteHtmlWaypointTable(XmlOut_t& xml, const trove::Database_t& db) {
         xml.Raw("<p class=\"none\">No waypoints.</p>\n");
         return;
     }
-    xml.Raw("<table class=\"waypoints\">\n<thead><tr><th>Name</th><th>Latitude</th><th>Longitude</th>"
-            "<th>Altitude</th><th>Texts</th></tr></thead>\n<tbody>\n");
+    xml.Raw(
+        "<table class=\"waypoints\">\n<thead><tr><th>Name</th><th>Latitude</th><th>Longitude</th>"
+        "<th>Altitude</th><th>Texts</th></tr></thead>\n<tbody>\n");
     for (const auto& entry : db.waypoints) {
         const trove::Waypoint_t& w = entry.second;
         xml.Raw("<tr><td>").Text(View(entry.first.name.text)).Raw("</td>");
@@ -90,8 +91,9 @@ void WriteHtmlRouteTable(XmlOut_t& xml, const trove::Database_t& db) {
         xml.Raw("<p class=\"none\">No routes.</p>\n");
         return;
     }
-    xml.Raw("<table class=\"routes\">\n<thead><tr><th>Name</th><th>Route points</th><th>Length</th></tr>"
-            "</thead>\n<tbody>\n");
+    xml.Raw(
+        "<table class=\"routes\">\n<thead><tr><th>Name</th><th>Route points</th><th>Length</th></tr>"
+        "</thead>\n<tbody>\n");
     for (const auto& entry : db.routes) {
         xml.Raw("<tr><td>").Text(View(entry.first.name.text)).Raw("</td>");
         Cell(xml, std::to_string(entry.second.route_points.size()), true);
@@ -106,12 +108,15 @@ void WriteHtmlTrackTable(XmlOut_t& xml, const trove::Database_t& db) {
         xml.Raw("<p class=\"none\">No tracks.</p>\n");
         return;
     }
-    xml.Raw("<table class=\"tracks\">\n<thead><tr><th>Name</th><th>Points</th><th>Length</th><th>Duration</th>"
-            "<th>Lowest</th><th>Highest</th></tr></thead>\n<tbody>\n");
+    xml.Raw(
+        "<table class=\"tracks\">\n<thead><tr><th>Name</th><th>Points</th><th>Length</th><th>Duration</th>"
+        "<th>Lowest</th><th>Highest</th></tr></thead>\n<tbody>\n");
     std::size_t index = 0;
     for (const auto& entry : db.tracks) {
         const trove::TrackStats_t& stats = entry.second.stats;
-        xml.Raw("<tr><td><span class=\"swatch\" style=\"background:").Raw(TrackColour(index++)).Raw("\"></span>");
+        xml.Raw("<tr><td><span class=\"swatch\" style=\"background:")
+            .Raw(TrackColour(index++))
+            .Raw("\"></span>");
         xml.Text(View(entry.first.text)).Raw("</td>");
         Cell(xml, std::to_string(entry.second.point_count), true);
         Cell(xml, KilometresText(stats.distance), true);

@@ -42,11 +42,16 @@ std::size_t WriteHtmlDocument(std::ostream& out, const ExportInput_t& input) {
     const base::ApplicationInfo_t& app = base::TheApplicationInfo();
     xml.Raw("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n");
     // Nothing may be fetched: the page stands alone, also when opened from a mail or a stick.
-    xml.Raw("<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
-            "style-src 'unsafe-inline'; script-src 'unsafe-inline'\">\n");
+    xml.Raw(
+        "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+        "style-src 'unsafe-inline'; script-src 'unsafe-inline'\">\n");
     xml.Raw("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n");
     xml.Raw("<meta name=\"generator\" content=\"").Raw(app.name).Raw(" ").Raw(std::to_string(app.major));
-    xml.Raw(".").Raw(std::to_string(app.minor)).Raw("\">\n<title>").Utf8Text(input.file_name).Raw("</title>\n");
+    xml.Raw(".")
+        .Raw(std::to_string(app.minor))
+        .Raw("\">\n<title>")
+        .Utf8Text(input.file_name)
+        .Raw("</title>\n");
     xml.Raw("<style>\n").Raw(kHtmlStyle).Raw("</style>\n</head>\n<body>\n<h1>").Utf8Text(input.file_name);
     xml.Raw("</h1>\n");
     if (input.result.outcome != trove::LoadOutcome_t::Loaded) {
@@ -57,7 +62,9 @@ std::size_t WriteHtmlDocument(std::ostream& out, const ExportInput_t& input) {
         xml.Raw("<p class=\"none\">The file holds no waypoints, routes or tracks.</p>\n");
     } else {
         xml.Raw("<p class=\"summary\">").Raw(Count(db.waypoints.size(), "waypoint", "waypoints")).Raw(", ");
-        xml.Raw(Count(db.routes.size(), "route", "routes")).Raw(", ").Raw(Count(db.tracks.size(), "track", "tracks"));
+        xml.Raw(Count(db.routes.size(), "route", "routes"))
+            .Raw(", ")
+            .Raw(Count(db.tracks.size(), "track", "tracks"));
         xml.Raw("</p>\n");
     }
     xml.Raw("<section id=\"map-section\">\n<h2>Map</h2>\n");

@@ -13,8 +13,12 @@ LabelPlacer_t::LabelPlacer_t(double width, double height)
       cells_(columns_ * rows_) {}
 
 LabelPlacer_t::Cells_t LabelPlacer_t::CellsOf(const Box_t& box) const {
-    auto column = [&](double x) { return std::min(columns_ - 1, static_cast<std::size_t>(std::max(0.0, x) / kCell)); };
-    auto row = [&](double y) { return std::min(rows_ - 1, static_cast<std::size_t>(std::max(0.0, y) / kCell)); };
+    auto column = [&](double x) {
+        return std::min(columns_ - 1, static_cast<std::size_t>(std::max(0.0, x) / kCell));
+    };
+    auto row = [&](double y) {
+        return std::min(rows_ - 1, static_cast<std::size_t>(std::max(0.0, y) / kCell));
+    };
     return Cells_t{column(box.x0), column(box.x1), row(box.y0), row(box.y1)};
 }
 
@@ -55,10 +59,14 @@ bool LabelPlacer_t::Place(double x, double y, double radius, double width, doubl
         const char* anchor;
     };
     const Candidate_t candidates[] = {
-        {gap, height / 2 - descent, "start"},  {-gap, height / 2 - descent, "end"},
-        {0, -gap - descent, "middle"},         {0, gap + height - descent, "middle"},
-        {gap * 0.7, -gap * 0.7 - descent, "start"},  {gap * 0.7, gap * 0.7 + height - descent, "start"},
-        {-gap * 0.7, -gap * 0.7 - descent, "end"},   {-gap * 0.7, gap * 0.7 + height - descent, "end"},
+        {gap, height / 2 - descent, "start"},
+        {-gap, height / 2 - descent, "end"},
+        {0, -gap - descent, "middle"},
+        {0, gap + height - descent, "middle"},
+        {gap * 0.7, -gap * 0.7 - descent, "start"},
+        {gap * 0.7, gap * 0.7 + height - descent, "start"},
+        {-gap * 0.7, -gap * 0.7 - descent, "end"},
+        {-gap * 0.7, gap * 0.7 + height - descent, "end"},
     };
     for (const Candidate_t& c : candidates) {
         const double ax = x + c.ax, baseline = y + c.ay;

@@ -75,7 +75,8 @@ Mercator_t::Mercator_t(const MapArea_t& area, double max_width, double max_heigh
     shown_ = MapArea_t{west, east, south, north};
     const double middle = (west + east) / 2;
     middle_degrees_ = middle;
-    middle_ = static_cast<std::int32_t>(std::lround((middle >= 180 ? middle - 360 : middle) / kDegreesPerSemicircle));
+    middle_ = static_cast<std::int32_t>(
+        std::lround((middle >= 180 ? middle - 360 : middle) / kDegreesPerSemicircle));
 
     // Pixels per radian of the projection; x and y share it, so the map is true to shape.
     north_m_ = Merc(north);

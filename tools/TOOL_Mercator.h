@@ -3,6 +3,7 @@
 // run across the 180-degree meridian) and the projection of that area onto a page, north up.
 // Longitudes are unwrapped around the arc's middle, so such an area is drawn as one piece.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace tool {
@@ -66,9 +67,10 @@ public:
 
     // A longitude in semicircles unwrapped around the middle of the area, in degrees.
     double Unwrap(std::int32_t longitude) const;
+    // Pixels from degrees (the longitude unwrapped), and from semicircles.
     double X(double unwrapped_degrees) const { return (unwrapped_degrees - shown_.west) * scale_ + left_; }
     double Y(double latitude_degrees) const;
-    double X(std::int32_t longitude) const { return X(Unwrap(longitude)); }
+    double XOf(std::int32_t longitude) const { return X(Unwrap(longitude)); }
     double YOf(std::int32_t latitude) const { return Y(ToDegrees(latitude)); }
     // The latitude in semicircles at pixel row y (for tests of nearness without projecting).
     double LatitudeAt(double y) const;

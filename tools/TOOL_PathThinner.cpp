@@ -10,11 +10,12 @@ PathThinner_t::PathThinner_t(XmlOut_t& xml, const Mercator_t& mercator, double t
     : xml_(xml),
       mercator_(mercator),
       tolerance_(tolerance_pixels),
-      longitude_tolerance_(static_cast<std::int64_t>(tolerance_pixels / mercator.Scale() * 2147483648.0 / 180.0)) {}
+      longitude_tolerance_(
+          static_cast<std::int64_t>(tolerance_pixels / mercator.Scale() * 2147483648.0 / 180.0)) {}
 
 void PathThinner_t::Write(const geo::Position_t& p, bool keep) {
     holding_ = false;
-    const double x = mercator_.X(p.longitude), y = mercator_.YOf(p.latitude);
+    const double x = mercator_.XOf(p.longitude), y = mercator_.YOf(p.latitude);
     if (have_ && keep && std::fabs(x - x_) < 0.05 && std::fabs(y - y_) < 0.05) return;
     char text[40];
     char* at = text;

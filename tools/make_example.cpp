@@ -246,7 +246,8 @@ int main(int argc, char** argv) {
         }
     }
     if (argc > 2) {
-        std::cerr << "usage: make_example [OUTPUT] | make_example --waypoints N OUTPUT | make_example --tracks N POINTS OUTPUT\n";
+        std::cerr << "usage: make_example [OUTPUT] | make_example --waypoints N OUTPUT | make_example "
+                     "--tracks N POINTS OUTPUT\n";
         return 1;
     }
     const std::string path = argc == 2 ? argv[1] : "examples/example.tbk";
