@@ -64,6 +64,10 @@ const Command_t kCommands[] = {
      "trovix csv FILE [-o OUT] [--codepage CP] [--partial] [--track-points]\n"
      "    FILE's waypoints as CSV (RFC 4180, UTF-8), or with --track-points its track points\n",
      ".csv", Accepts_t{true, true, false, true}, nullptr, WriteCsvDocument},
+    {"html",
+     "trovix html FILE [-o OUT] [--codepage CP] [--partial]\n"
+     "    one HTML page of FILE: a map, elevation profiles and tables, needing no network\n",
+     ".html", Accepts_t{true, true, false}, nullptr, WriteHtmlDocument},
     {"records",
      "trovix records FILE [--category TEXT] [--codepage CP]\n"
      "    the JSON of the handheld records the import makes of FILE's waypoints (category Unfiled)\n",

@@ -1,6 +1,7 @@
 #pragma once
 // The commands that convert a data file into another format (`trovix gpx FILE [-o OUT]
-// [--codepage CP] [--partial]`, ...): load, then one writer walks the database into the output.
+// [--codepage CP] [--partial]`, `trovix html ...`): load, then one writer walks the database
+// into the output.
 #include <cstddef>
 #include <ostream>
 #include <string>
@@ -41,5 +42,7 @@ std::size_t WriteKmlDocument(std::ostream& out, const ExportInput_t& input);
 std::size_t WriteGeoJsonDocument(std::ostream& out, const ExportInput_t& input);
 // One row per waypoint, or with options.track_points one per track point.
 std::size_t WriteCsvDocument(std::ostream& out, const ExportInput_t& input);
+// One HTML5 page: a map, elevation profiles and tables (TOOL_HtmlWriter.cpp).
+std::size_t WriteHtmlDocument(std::ostream& out, const ExportInput_t& input);
 
 }  // namespace tool

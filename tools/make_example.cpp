@@ -225,12 +225,20 @@ tbk::Track_t HikeTrack(const std::vector<tbk::Waypoint_t>& all) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 4 && std::string(argv[1]) == "--waypoints") {
-        // The benchmarks' shape of file, for timing an import of many waypoints.
+    const bool tracks = argc == 5 && std::string(argv[1]) == "--tracks";
+    if ((argc == 4 && std::string(argv[1]) == "--waypoints") || tracks) {
+        // The benchmarks' shapes of file, for timing an import of many waypoints or of long
+        // tracks (20 tracks of 100,000 points: --tracks 20 100000).
         tbk::BigFileSpec_t shape;
-        shape.waypoints = static_cast<std::uint32_t>(std::stoul(argv[2]));
+        if (tracks) {
+            shape.tracks = static_cast<std::uint32_t>(std::stoul(argv[2]));
+            shape.track_points = static_cast<std::uint32_t>(std::stoul(argv[3]));
+        } else {
+            shape.waypoints = static_cast<std::uint32_t>(std::stoul(argv[2]));
+        }
+        const char* const output = argv[argc - 1];
         try {
-            std::cout << argv[3] << ": " << tbk::WriteBigFile(argv[3], shape) << " bytes\n";
+            std::cout << output << ": " << tbk::WriteBigFile(output, shape) << " bytes\n";
             return 0;
         } catch (const std::exception& e) {
             std::cerr << "make_example: " << e.what() << "\n";
@@ -238,7 +246,8 @@ int main(int argc, char** argv) {
         }
     }
     if (argc > 2) {
-        std::cerr << "usage: make_example [OUTPUT] | make_example --waypoints N OUTPUT\n";
+        std::cerr << "usage: make_example [OUTPUT] | make_example --waypoints N OUTPUT | make_example "
+                     "--tracks N POINTS OUTPUT\n";
         return 1;
     }
     const std::string path = argc == 2 ? argv[1] : "examples/example.tbk";

@@ -1,0 +1,226 @@
+#!/usr/bin/python3
+"""`trovix html` pages opened in headless Chromium with every network request refused.
+
+usage: html_browser.py TROVIX HTML_FIXTURES EXAMPLE.tbk
+       html_browser.py --time PAGE.html   (prints how long the page takes to its load event)
+
+Chromium is driven through its DevTools protocol, so that console errors, exceptions and
+network requests are seen as they happen."""
+import base64
+import io
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import urllib.request
+
+import websocket
+from PIL import Image
+
+TRACK_COLOUR = (0x1F, 0x5F, 0xD6)  # the first track's
+WAYPOINT_COLOUR = (0xFF, 0xC4, 0x00)
+
+
+class Browser:
+    def __init__(self, folder):
+        self.process = subprocess.Popen(
+            ["chromium", "--headless", "--disable-gpu", "--no-sandbox", "--no-first-run",
+             "--proxy-server=127.0.0.1:9", "--host-resolver-rules=MAP * ~NOTFOUND",
+             "--remote-debugging-port=0", "--remote-allow-origins=*",
+             "--user-data-dir=" + os.path.join(folder, "profile"), "about:blank"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        port = None
+        for line in self.process.stderr:
+            found = re.search(r"DevTools listening on ws://[^:]+:(\d+)/", line)
+            if found:
+                port = found.group(1)
+                break
+        if port is None:
+            raise RuntimeError("chromium did not start")
+        opener = urllib.request.build_opener(urllib.request.ProxyHandler({}))
+        targets = json.load(opener.open("http://127.0.0.1:%s/json/list" % port))
+        page = next(t for t in targets if t["type"] == "page")
+        self.ws = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=120, suppress_origin=True)
+        self.next_id = 0
+        self.events = []
+        for domain in ("Page", "Runtime", "Log", "Network"):
+            self.call(domain + ".enable")
+        self.call("Emulation.setDeviceMetricsOverride", width=1200, height=1000, deviceScaleFactor=1, mobile=False)
+
+    def call(self, method, **params):
+        self.next_id += 1
+        self.ws.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
+        while True:
+            message = json.loads(self.ws.recv())
+            if message.get("id") == self.next_id:
+                if "error" in message:
+                    raise RuntimeError("%s: %s" % (method, message["error"]))
+                return message.get("result", {})
+            self.events.append(message)
+
+    def open(self, path):
+        """Loads the page; returns its console errors and exceptions, and every request that is
+        not for the page itself."""
+        self.events = []
+        url = "file://" + os.path.abspath(path)
+        self.call("Page.navigate", url=url)
+        while not any(e.get("method") == "Page.loadEventFired" for e in self.events):
+            self.events.append(json.loads(self.ws.recv()))
+        self.js("new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)))")
+        errors, requests = [], []
+        for e in self.events:
+            method, params = e.get("method"), e.get("params", {})
+            if method == "Runtime.exceptionThrown":
+                errors.append(params["exceptionDetails"].get("text"))
+            elif method == "Runtime.consoleAPICalled" and params.get("type") == "error":
+                errors.append(str(params.get("args")))
+            elif method == "Log.entryAdded" and params["entry"].get("level") == "error":
+                errors.append(params["entry"].get("text"))
+            elif method == "Network.requestWillBeSent" and params["request"]["url"] != url:
+                requests.append(params["request"]["url"])
+        return errors, requests
+
+    def js(self, expression):
+        result = self.call("Runtime.evaluate", expression=expression, returnByValue=True, awaitPromise=True)
+        return result["result"].get("value")
+
+    def screenshot(self, selector):
+        box = self.js("(() => { const r = document.querySelector(%r).getBoundingClientRect();"
+                      " return {x: r.x + scrollX, y: r.y + scrollY, width: r.width, height: r.height, scale: 1}; })()"
+                      % selector)
+        png = self.call("Page.captureScreenshot", format="png", clip=box)["data"]
+        return Image.open(io.BytesIO(base64.b64decode(png))).convert("RGB")
+
+    def close(self):
+        self.ws.close()
+        self.process.terminate()
+        self.process.wait(30)
+
+
+failures = []
+
+
+def check(what, ok, detail=""):
+    print(("ok    " if ok else "FAIL  ") + what + ("" if ok else ": " + str(detail)))
+    if not ok:
+        failures.append(what)
+
+
+def html(trovix, source, page, *options):
+    return subprocess.run([trovix, "html", source, "-o", page, *options], capture_output=True, text=True)
+
+
+def near(pixel, colour, tolerance=40):
+    return sum((a - b) ** 2 for a, b in zip(pixel, colour)) <= tolerance ** 2
+
+
+def example(browser, trovix, source, folder):
+    page = os.path.join(folder, "example.html")
+    run = html(trovix, source, page)
+    check("example: exit 0", run.returncode == 0, run.stderr)
+    check("example: page at most 200 KB", os.path.getsize(page) <= 200 * 1024, os.path.getsize(page))
+    errors, requests = browser.open(page)
+    check("example: no console error", not errors, errors)
+    check("example: no network request", not requests, requests)
+
+    dump = json.loads(subprocess.run([trovix, "dump", source], capture_output=True, check=True).stdout)
+    with_altitudes = sum(1 for t in dump["tracks"] if any(p[2] is not None for p in t["points"]))
+    counts = browser.js("['svg#map circle.waypoint', 'svg#map path.track', 'svg#map path.route', 'svg.profile']"
+                        ".map(s => document.querySelectorAll(s).length)")
+    check("example: a marker per waypoint, a line per track and route, a profile per track with altitudes",
+          counts == [len(dump["waypoints"]), len(dump["tracks"]), len(dump["routes"]), with_altitudes], counts)
+    names = browser.js("[...document.querySelectorAll('circle.waypoint')].map(c => c.dataset.name).sort()")
+    check("example: markers named as the waypoints", names == sorted(w["name"] for w in dump["waypoints"]))
+
+    shot = browser.screenshot("svg#map")
+    pixels = list(shot.getdata())
+    track = sum(1 for p in pixels if near(p, TRACK_COLOUR))
+    markers = sum(1 for p in pixels if near(p, WAYPOINT_COLOUR))
+    check("example: the map shows the track's colour", track >= 10, track)
+    check("example: the map shows the waypoints' markers", markers >= 20 * len(dump["waypoints"]), markers)
+    check("example: the map is not blank", len(set(pixels)) > 20, len(set(pixels)))
+
+    zoomed = browser.js("(() => { const s = document.getElementById('map'), r = s.getBoundingClientRect();"
+                        " const w = s.viewBox.baseVal.width;"
+                        " s.dispatchEvent(new WheelEvent('wheel', {deltaY: -300, clientX: r.x + 100, clientY: r.y + 100,"
+                        " bubbles: true, cancelable: true}));"
+                        " return s.viewBox.baseVal.width / w; })()")
+    check("example: the wheel zooms the map", 0.4 < zoomed < 0.9, zoomed)
+
+
+def shift_jis(browser, trovix, folder):
+    page = os.path.join(folder, "sjis.html")
+    run = html(trovix, os.path.join(folder, "sjis.tbk"), page, "--codepage", "932")
+    check("Shift-JIS: exit 0", run.returncode == 0, run.stderr)
+    browser.open(page)
+    names = browser.js("[document.querySelector('circle.waypoint').dataset.name,"
+                       " document.querySelector('table.waypoints td').textContent,"
+                       " document.querySelector('path.track').dataset.name]")
+    check("Shift-JIS: names in the DOM as their characters", names == ["富士山", "富士山", "登山道"], names)
+
+
+def antimeridian(browser, trovix, folder):
+    page = os.path.join(folder, "antimeridian.html")
+    run = html(trovix, os.path.join(folder, "antimeridian.tbk"), page)
+    check("antimeridian: exit 0", run.returncode == 0, run.stderr)
+    browser.open(page)
+    bounds = browser.js("(() => { const d = document.getElementById('map').dataset;"
+                        " return [+d.west, +d.east]; })()")
+    check("antimeridian: the map is as wide as the data, not the world",
+          abs(bounds[0] - 179.0) < 0.01 and abs(bounds[1] - 181.0) < 0.01, bounds)
+    widths = browser.js("['path.track', 'path.route', 'svg#map'].map(s => document.querySelector(s).getBBox().width)")
+    check("antimeridian: track and route drawn in one piece", max(widths[:2]) < widths[2] * 0.99, widths)
+    name = browser.js("[document.querySelectorAll('circle.waypoint')[0].dataset.name,"
+                      " document.querySelectorAll('#map b, table b').length]")
+    check("antimeridian: a name of HTML's special characters shown as it is", name == ['Date <Line> & "Co"', 0], name)
+
+
+def damaged_and_empty(browser, trovix, folder):
+    page = os.path.join(folder, "damaged.html")
+    run = html(trovix, os.path.join(folder, "damaged.tbk"), page)
+    check("damaged: exit 2 and no page", run.returncode == 2 and not os.path.exists(page), run.returncode)
+    run = html(trovix, os.path.join(folder, "damaged.tbk"), page, "--partial")
+    check("damaged --partial: exit 2 and a page", run.returncode == 2 and os.path.exists(page), run.returncode)
+    browser.open(page)
+    seen = browser.js("[[...document.querySelectorAll('circle.waypoint')].map(c => c.dataset.name),"
+                      " !!document.querySelector('p.partial')]")
+    check("damaged --partial: what was read, and a line saying the rest was not", seen == [["Kept"], True], seen)
+
+    page = os.path.join(folder, "empty.html")
+    run = html(trovix, os.path.join(folder, "empty.tbk"), page)
+    check("empty: exit 0", run.returncode == 0, run.stderr)
+    errors, _ = browser.open(page)
+    says = browser.js("[...document.querySelectorAll('p.none')].map(p => p.textContent).join(' | ')")
+    check("empty: no error, a page that says so", not errors and "no waypoints, routes or tracks" in says, says)
+
+
+def main():
+    folder = tempfile.mkdtemp(prefix="trovix-html-")
+    browser = None
+    try:
+        browser = Browser(folder)
+        if sys.argv[1] == "--time":
+            start = time.monotonic()
+            errors, requests = browser.open(sys.argv[2])
+            print("%s: load event after %.0f ms (errors %s, requests %s)"
+                  % (sys.argv[2], (time.monotonic() - start) * 1000, errors, requests))
+            return 0
+        trovix, fixtures, source = sys.argv[1:4]
+        subprocess.run([fixtures, folder], check=True)
+        example(browser, trovix, source, folder)
+        shift_jis(browser, trovix, folder)
+        antimeridian(browser, trovix, folder)
+        damaged_and_empty(browser, trovix, folder)
+    finally:
+        if browser:
+            browser.close()
+        shutil.rmtree(folder, ignore_errors=True)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
