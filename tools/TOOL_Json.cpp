@@ -7,10 +7,8 @@
 
 namespace tool {
 
-std::string JsonString(std::string_view bytes) {
+void AppendJsonString(std::string& text, std::string_view bytes) {
     static const char kHex[] = "0123456789ABCDEF";
-    std::string text;
-    text.reserve(bytes.size() + 2);
     text += '"';
     for (char c : bytes) {
         const unsigned char b = static_cast<unsigned char>(c);
@@ -26,28 +24,88 @@ std::string JsonString(std::string_view bytes) {
         }
     }
     text += '"';
+}
+
+std::string JsonString(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size() + 2);
+    AppendJsonString(text, bytes);
     return text;
 }
 
+void AppendJsonReal(std::string& text, double value) {
+    if (std::isnan(value)) {
+        text += "\"NaN\"";
+    } else if (std::isinf(value)) {
+        text += value > 0 ? "\"Infinity\"" : "\"-Infinity\"";
+    } else {
+        char buffer[32];
+        const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
+        BASE_ASSERT(r.ec == std::errc());
+        text.append(buffer, r.ptr);
+    }
+}
+
 std::string JsonReal(double value) {
-    if (std::isnan(value)) return "\"NaN\"";
-    if (std::isinf(value)) return value > 0 ? "\"Infinity\"" : "\"-Infinity\"";
-    char buffer[32];
+    std::string text;
+    AppendJsonReal(text, value);
+    return text;
+}
+
+namespace {
+
+template <class Integer>
+void AppendInteger(std::string& text, Integer value) {
+    char buffer[24];
     const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
-    BASE_ASSERT(r.ec == std::errc());
-    return std::string(buffer, r.ptr);
+    text.append(buffer, r.ptr);
+}
+
+}  // namespace
+
+void JsonWriter_t::String(std::string_view bytes) {
+    BeforeValue();
+    AppendJsonString(buffer_, bytes);
+    FlushIfFull();
+}
+
+void JsonWriter_t::Int(std::int64_t value) {
+    BeforeValue();
+    AppendInteger(buffer_, value);
+}
+
+void JsonWriter_t::UInt(std::uint64_t value) {
+    BeforeValue();
+    AppendInteger(buffer_, value);
+}
+
+void JsonWriter_t::Real(double value) {
+    BeforeValue();
+    AppendJsonReal(buffer_, value);
+}
+
+void JsonWriter_t::Null() {
+    BeforeValue();
+    buffer_ += "null";
+}
+
+void JsonWriter_t::Flush() {
+    if (buffer_.empty()) return;
+    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
 }
 
 void JsonWriter_t::Key(const char* key) {
     BASE_ASSERT(!levels_.empty() && !after_key_);
     BeforeValue();
-    out_ << JsonString(key) << ": ";
+    AppendJsonString(buffer_, key);
+    buffer_ += ": ";
     after_key_ = true;
 }
 
 void JsonWriter_t::Open(char bracket, Layout layout) {
     BeforeValue();
-    out_ << bracket;
+    buffer_ += bracket;
     const bool outer_block = levels_.empty() || levels_.back().block;
     levels_.push_back(Level_t{outer_block && layout == Layout::block, true});
 }
@@ -57,13 +115,13 @@ void JsonWriter_t::Close(char bracket) {
     const Level_t level = levels_.back();
     levels_.pop_back();
     if (level.block && !level.empty) NewLine();
-    out_ << bracket;
-    if (levels_.empty()) out_ << '\n';
-}
-
-void JsonWriter_t::Scalar(const std::string& text) {
-    BeforeValue();
-    out_ << text;
+    buffer_ += bracket;
+    if (levels_.empty()) {
+        buffer_ += '\n';
+        Flush();
+    } else {
+        FlushIfFull();
+    }
 }
 
 void JsonWriter_t::BeforeValue() {
@@ -73,14 +131,14 @@ void JsonWriter_t::BeforeValue() {
     }
     if (levels_.empty()) return;
     Level_t& level = levels_.back();
-    if (!level.empty) out_ << (level.block ? "," : ", ");
+    if (!level.empty) buffer_ += level.block ? "," : ", ";
     level.empty = false;
     if (level.block) NewLine();
 }
 
 void JsonWriter_t::NewLine() {
-    out_ << '\n';
-    for (std::size_t i = 0; i < levels_.size(); ++i) out_ << "  ";
+    buffer_ += '\n';
+    buffer_.append(2 * levels_.size(), ' ');
 }
 
 }  // namespace tool

@@ -12,18 +12,26 @@ namespace tool {
 
 // The JSON string for bytes, quotes included.
 std::string JsonString(std::string_view bytes);
+void AppendJsonString(std::string& out, std::string_view bytes);
 // The shortest text that reads back as the same double; integral values print as integers
 // (1234). JSON has no NaN or infinity: they become the strings "NaN", "Infinity", "-Infinity".
 std::string JsonReal(double value);
+void AppendJsonReal(std::string& out, double value);
 
 enum class Layout {
     block,   // one member per line, indented
     inline_  // everything inside on one line
 };
 
+// Written through a buffer of its own: a big document is millions of small pieces, too many to
+// hand to the stream one by one. The buffer goes out when full, when the document closes and
+// when the writer goes.
 class JsonWriter_t {
 public:
-    explicit JsonWriter_t(std::ostream& out) : out_(out) {}
+    explicit JsonWriter_t(std::ostream& out) : out_(out) { buffer_.reserve(kFlushAt + 1024); }
+    ~JsonWriter_t() { Flush(); }
+    JsonWriter_t(const JsonWriter_t&) = delete;
+    JsonWriter_t& operator=(const JsonWriter_t&) = delete;
 
     void BeginObject(Layout layout = Layout::block) { Open('{', layout); }
     void EndObject() { Close('}'); }
@@ -33,13 +41,15 @@ public:
     // The next value is this member of the current object.
     void Key(const char* key);
 
-    void String(std::string_view bytes) { Scalar(JsonString(bytes)); }
-    void Int(std::int64_t value) { Scalar(std::to_string(value)); }
-    void UInt(std::uint64_t value) { Scalar(std::to_string(value)); }
-    void Real(double value) { Scalar(JsonReal(value)); }
-    void Null() { Scalar("null"); }
+    void String(std::string_view bytes);
+    void Int(std::int64_t value);
+    void UInt(std::uint64_t value);
+    void Real(double value);
+    void Null();
 
 private:
+    static constexpr std::size_t kFlushAt = 64 * 1024;
+
     struct Level_t {
         bool block;
         bool empty;
@@ -47,12 +57,16 @@ private:
 
     void Open(char bracket, Layout layout);
     void Close(char bracket);
-    void Scalar(const std::string& text);
+    void Flush();
+    void FlushIfFull() {
+        if (buffer_.size() >= kFlushAt) Flush();
+    }
     // Comma and line break before a member or element (nothing after a key).
     void BeforeValue();
     void NewLine();
 
     std::ostream& out_;
+    std::string buffer_;
     std::vector<Level_t> levels_;
     bool after_key_ = false;
 };
