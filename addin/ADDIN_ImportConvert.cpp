@@ -3,7 +3,7 @@
 
 #include "addin/ADDIN_Bstr.h"
 #include "addin/ADDIN_ComPtr.h"
-#include "addin/ADDIN_HandheldRecord.h"
+#include "addin/record/ADDIN_HandheldRecord.h"
 #include "addin/ADDIN_HostObjects.h"
 #include "addin/ADDIN_OrvenImportCommand.h"
 

@@ -12,7 +12,7 @@
 #include <streambuf>
 #include <string>
 
-#include "tests/support/builder/TBK_BigFile.h"
+#include "tbk/TBK_BigFile.h"
 #include "tools/TOOL_Export.h"
 #include "trove/TROVE_Database.h"
 #include "trove/TROVE_DocInfo.h"

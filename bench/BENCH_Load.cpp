@@ -31,9 +31,9 @@
 #include <streambuf>
 #include <string>
 
-#include "addin/ADDIN_HandheldRecord.h"
+#include "addin/record/ADDIN_HandheldRecord.h"
 #include "base/BASE_SystemPages.h"
-#include "tests/support/builder/TBK_BigFile.h"
+#include "tbk/TBK_BigFile.h"
 #include "tools/TOOL_DumpJson.h"
 #include "tools/TOOL_Export.h"
 #include "tools/TOOL_RecordsJson.h"

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "addin/ADDIN_HandheldRecord.h"
-#include "tests/support/builder/TBK_BigFile.h"
+#include "addin/record/ADDIN_HandheldRecord.h"
+#include "tbk/TBK_BigFile.h"
 #include "trove/TROVE_Database.h"
 #include "trove/TROVE_Load.h"
 

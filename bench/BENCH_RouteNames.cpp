@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/support/builder/TBK_FileBuilder.h"
+#include "tbk/TBK_FileBuilder.h"
 #include "trove/TROVE_Database.h"
 #include "trove/TROVE_Load.h"
 

@@ -3,7 +3,7 @@
 #include <exception>
 #include <iostream>
 
-#include "tests/support/builder/TBK_Seeds.h"
+#include "tbk/TBK_Seeds.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

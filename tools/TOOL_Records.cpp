@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <new>
 
-#include "addin/ADDIN_HandheldRecord.h"
+#include "addin/record/ADDIN_HandheldRecord.h"
 #include "tools/TOOL_ExceptionName.h"
 #include "tools/TOOL_Load.h"
 #include "tools/TOOL_Output.h"

@@ -7,7 +7,7 @@
 #include <ostream>
 #include <vector>
 
-#include "addin/ADDIN_HandheldRecord.h"
+#include "addin/record/ADDIN_HandheldRecord.h"
 #include "tools/TOOL_Json.h"
 
 namespace tool {

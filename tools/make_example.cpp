@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/builder/TBK_BigFile.h"
-#include "tests/support/builder/TBK_FileBuilder.h"
+#include "tbk/TBK_BigFile.h"
+#include "tbk/TBK_FileBuilder.h"
 
 namespace {
 

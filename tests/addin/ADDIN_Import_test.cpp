@@ -14,7 +14,7 @@
 #include "ADDIN_TestSupport.h"
 #include "addin/ADDIN_OrvenImportCommand.h"
 #include "trove/TROVE_Database.h"
-#include "tests/support/builder/TBK_FileBuilder.h"
+#include "tbk/TBK_FileBuilder.h"
 #include "tools/host/HOST_Application.h"
 #include "win/WIN_ResourceHandle.h"
 

@@ -9,8 +9,8 @@
 
 #include "TOOL_JsonRead.h"
 #include "support/SUPPORT_TempFile.h"
-#include "tests/support/builder/TBK_FileBuilder.h"
-#include "tests/support/builder/TBK_Seeds.h"
+#include "tbk/TBK_FileBuilder.h"
+#include "tbk/TBK_Seeds.h"
 
 namespace {
 

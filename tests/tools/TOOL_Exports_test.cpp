@@ -11,7 +11,7 @@
 
 #include "TOOL_JsonRead.h"
 #include "support/SUPPORT_TempFile.h"
-#include "tests/support/builder/TBK_FileBuilder.h"
+#include "tbk/TBK_FileBuilder.h"
 #include "tools/TOOL_Command.h"
 #include "tools/TOOL_Exit.h"
 

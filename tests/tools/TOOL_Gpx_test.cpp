@@ -13,8 +13,8 @@
 
 #include "TOOL_JsonRead.h"
 #include "support/SUPPORT_TempFile.h"
-#include "tests/support/builder/TBK_FileBuilder.h"
-#include "tests/support/builder/TBK_Seeds.h"
+#include "tbk/TBK_FileBuilder.h"
+#include "tbk/TBK_Seeds.h"
 #include "tools/TOOL_Command.h"
 #include "tools/TOOL_Xml.h"
 

@@ -10,11 +10,11 @@
 #include <string>
 
 #include "base/BASE_Exception.h"
-#include "tests/support/builder/TBK_BigFile.h"
-#include "tests/support/builder/TBK_ByteWriter.h"
-#include "tests/support/builder/TBK_FileBuilder.h"
-#include "tests/support/builder/TBK_Payload.h"
-#include "tests/support/builder/TBK_Seeds.h"
+#include "tbk/TBK_BigFile.h"
+#include "tbk/TBK_ByteWriter.h"
+#include "tbk/TBK_FileBuilder.h"
+#include "tbk/TBK_Payload.h"
+#include "tbk/TBK_Seeds.h"
 
 namespace {
 

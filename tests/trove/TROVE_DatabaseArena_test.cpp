@@ -7,8 +7,8 @@
 
 #include "base/BASE_SystemPages.h"
 #include "support/SUPPORT_TempFile.h"
-#include "tests/support/builder/TBK_BigFile.h"
-#include "tests/support/builder/TBK_FileBuilder.h"
+#include "tbk/TBK_BigFile.h"
+#include "tbk/TBK_FileBuilder.h"
 #include "trove/TROVE_Database.h"
 #include "trove/TROVE_Load.h"
 

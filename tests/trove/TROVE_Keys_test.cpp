@@ -6,7 +6,7 @@
 #include "base/BASE_CodePage.h"
 #include "base/BASE_Exception.h"
 #include "support/SUPPORT_Bytes.h"
-#include "tests/support/builder/TBK_Payload.h"
+#include "tbk/TBK_Payload.h"
 #include "trove/TROVE_Exception.h"
 #include "trove/TROVE_Map.h"
 #include "trove/TROVE_NameOrder.h"

@@ -8,8 +8,8 @@
 #include "support/SUPPORT_ExpectRaise.h"
 #include "support/SUPPORT_Gps.h"
 #include "support/SUPPORT_Readers.h"
-#include "tests/support/builder/TBK_FileBuilder.h"
-#include "tests/support/builder/TBK_Seeds.h"
+#include "tbk/TBK_FileBuilder.h"
+#include "tbk/TBK_Seeds.h"
 #include "trove/jnl/JNL_Journal.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "support/SUPPORT_CodePageScope.h"
 #include "support/SUPPORT_ExpectRaise.h"
 #include "support/SUPPORT_Readers.h"
-#include "tests/support/builder/TBK_FileBuilder.h"
-#include "tests/support/builder/TBK_Payload.h"
+#include "tbk/TBK_FileBuilder.h"
+#include "tbk/TBK_Payload.h"
 #include "trove/TROVE_NameOrder.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/SUPPORT_Bytes.h"
-#include "tests/support/builder/TBK_Payload.h"
+#include "tbk/TBK_Payload.h"
 #include "trove/TROVE_BoxIo.h"
 #include "trove/bin/BIN_StringStream.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "addin/ADDIN_HandheldRecord.h"
+#include "addin/record/ADDIN_HandheldRecord.h"
 #include "addin/ADDIN_Interfaces.h"
 #include "tools/host/HOST_Object.h"
 

@@ -1,4 +1,4 @@
-#include "addin/ADDIN_HandheldRecord.h"
+#include "addin/record/ADDIN_HandheldRecord.h"
 
 #include <gtest/gtest.h>
 

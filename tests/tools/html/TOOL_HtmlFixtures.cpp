@@ -7,7 +7,7 @@
 #include <iostream>
 #include <string>
 
-#include "tests/support/builder/TBK_FileBuilder.h"
+#include "tbk/TBK_FileBuilder.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/support/builder/TBK_Values.h"
+#include "tbk/TBK_Values.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tests/support/builder/TBK_Values.h"
+#include "tbk/TBK_Values.h"
 
 namespace tbk {
 

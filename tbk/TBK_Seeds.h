@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/builder/TBK_FileBuilder.h"
+#include "tbk/TBK_FileBuilder.h"
 
 namespace tbk {
 

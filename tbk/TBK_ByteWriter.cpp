@@ -1,4 +1,4 @@
-#include "tests/support/builder/TBK_ByteWriter.h"
+#include "tbk/TBK_ByteWriter.h"
 
 #include <cstring>
 #include <utility>

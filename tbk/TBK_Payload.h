@@ -37,8 +37,8 @@
 #include <cstdint>
 #include <string>
 
-#include "tests/support/builder/TBK_ByteWriter.h"
-#include "tests/support/builder/TBK_Values.h"
+#include "tbk/TBK_ByteWriter.h"
+#include "tbk/TBK_Values.h"
 
 namespace tbk {
 

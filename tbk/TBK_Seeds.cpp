@@ -1,4 +1,4 @@
-#include "tests/support/builder/TBK_Seeds.h"
+#include "tbk/TBK_Seeds.h"
 
 #include <filesystem>
 

@@ -1,9 +1,9 @@
-#include "tests/support/builder/TBK_BigFile.h"
+#include "tbk/TBK_BigFile.h"
 
 #include <fstream>
 
 #include "base/BASE_Exception.h"
-#include "tests/support/builder/TBK_FileBuilder.h"
+#include "tbk/TBK_FileBuilder.h"
 
 namespace tbk {
 

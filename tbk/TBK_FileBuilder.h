@@ -19,7 +19,7 @@
 #include <optional>
 #include <string>
 
-#include "tests/support/builder/TBK_Values.h"
+#include "tbk/TBK_Values.h"
 
 namespace tbk {
 

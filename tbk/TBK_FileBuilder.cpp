@@ -1,11 +1,11 @@
-#include "tests/support/builder/TBK_FileBuilder.h"
+#include "tbk/TBK_FileBuilder.h"
 
 #include <fstream>
 #include <ostream>
 
 #include "base/BASE_Exception.h"
-#include "tests/support/builder/TBK_ByteWriter.h"
-#include "tests/support/builder/TBK_Payload.h"
+#include "tbk/TBK_ByteWriter.h"
+#include "tbk/TBK_Payload.h"
 
 namespace tbk {
 

@@ -1,4 +1,4 @@
-#include "tests/support/builder/TBK_Payload.h"
+#include "tbk/TBK_Payload.h"
 
 namespace tbk {
 
