@@ -6,7 +6,7 @@ set -euo pipefail
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
-want_native=(cmake g++ make ninja-build ccache googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xxd python3-pefile
+want_native=(cmake g++ make ninja-build ccache googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xxd python3-pefile unicode-data
              libxml2-utils python3-gpxpy)
 # wine32 serves the 32-bit tests where the machine can start 32-bit programs; wine64 the 64-bit ones.
 want_win=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine32:i386 wine64

@@ -23,7 +23,8 @@ const char kRecordsHelp[] =
 const char kOptionsHelp[] =
     "options:\n"
     "  -o OUT         write to OUT instead of standard output\n"
-    "  --codepage CP  the code page of the file's texts: 1252 (default), 932, 936, 949 or 950\n"
+    "  --codepage CP  the code page of the file's texts: 1252 (default), 874, 1250, 1251, 1253,\n"
+    "                 1254, 1255, 1256, 1257, 1258, 932, 936, 949 or 950\n"
     "  --partial      for a refused file, still write what was read before the fault\n"
     "  --category TEXT  the category of the handheld records\n"
     "  --help         this text\n"
