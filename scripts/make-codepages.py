@@ -15,7 +15,8 @@ only where it encodes back to one byte of the same code page; its class follows 
 category. Bytes 0x00..0x7F are the "C" locale's in every code page. 1252 keeps the table the
 seam has always had where the rule differs; those bytes are printed.
 
-Usage, from the repository root: /usr/bin/python3 scripts/make-codepages.py
+Usage, from the repository root: /usr/bin/python3 scripts/make-codepages.py [--check]
+(--check writes nothing and fails when a written file would differ.)
 """
 import string
 import sys
@@ -285,9 +286,22 @@ def fnv1a(data):
     return h
 
 
+STALE = []
+
+
 def write(path, lines):
+    text = "\n".join(lines) + "\n"
+    if "--check" in sys.argv[1:]:
+        try:
+            with open(path, encoding="utf-8") as f:
+                same = f.read() == text
+        except OSError:
+            same = False
+        if not same:
+            STALE.append(path)
+        return
     with open(path, "w", encoding="utf-8") as f:
-        f.write("\n".join(lines) + "\n")
+        f.write(text)
 
 
 def main():
@@ -354,6 +368,10 @@ def main():
     write("base/BASE_CodePageUnicode_Tables.inc", unicode_lines)
     write("base/BASE_CodePageCtype_Tables.inc", ctype_lines)
     write("tests/base/data/codepages.txt", listing)
+    if STALE:
+        print("not as generated: " + ", ".join(STALE))
+        return 1
+    return 0
 
 
 if __name__ == "__main__":
