@@ -1,7 +1,8 @@
 #pragma once
 // The seam to the system's ANSI code page. Multibyte text is measured character by character
 // through here; the Windows build asks the C run-time in its current locale, the portable build
-// uses a code page table of its own (Windows-1252 by default; 932, 936, 949 and 950 selectable).
+// uses a code page table of its own (Windows-1252 by default; every other Windows ANSI code page,
+// 874, 1250..1258, 932, 936, 949 and 950, selectable).
 #include <cstddef>
 #include <locale>
 

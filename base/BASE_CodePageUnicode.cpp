@@ -1,12 +1,13 @@
 #include "base/BASE_CodePageUnicode.h"
 
+#include <iterator>
+#include <vector>
+
 #include "base/BASE_Exception.h"
 
 namespace base {
 
 namespace {
-
-#include "base/BASE_CodePageUnicode_Tables.inc"
 
 constexpr unsigned kFirstTrail = 0x40;
 constexpr unsigned kLastTrail = 0xFE;
@@ -16,13 +17,10 @@ constexpr char16_t kReplacement = 0xFFFD;
 struct Table_t {
     unsigned code_page;
     const char16_t* single;       // 0x80..0xFF
-    const char16_t (*rows)[192];  // one per lead byte, in byte order; null for 1252
+    const char16_t (*rows)[192];  // one per lead byte, in byte order; null for single-byte pages
 };
 
-const Table_t kTables[] = {
-    {1252, k1252Single, nullptr}, {932, k932Single, k932Rows}, {936, k936Single, k936Rows},
-    {949, k949Single, k949Rows},  {950, k950Single, k950Rows},
-};
+#include "base/BASE_CodePageUnicode_Tables.inc"
 
 // The row of each lead byte 0x80..0xFF, -1 for single bytes.
 struct LeadIndex_t {
@@ -40,10 +38,8 @@ const Table_t* Find(unsigned code_page) {
 }
 
 const LeadIndex_t& IndexOf(const Table_t& table) {
-    static const LeadIndex_t indexes[] = {LeadIndex_t(kTables[0]), LeadIndex_t(kTables[1]),
-                                          LeadIndex_t(kTables[2]), LeadIndex_t(kTables[3]),
-                                          LeadIndex_t(kTables[4])};
-    return indexes[&table - kTables];
+    static const std::vector<LeadIndex_t> indexes(std::begin(kTables), std::end(kTables));
+    return indexes[static_cast<std::size_t>(&table - kTables)];
 }
 
 void PutUtf8(std::string& out, char16_t c) {

@@ -1,6 +1,7 @@
 #pragma once
 // Text of a code page as UTF-8, with tables of our own for every code page the portable seam
-// knows (1252, 932, 936, 949, 950), so both builds convert alike whatever the system has.
+// knows (874, 1250..1258, 932, 936, 949, 950), so both builds convert alike whatever the
+// system has.
 // The sequences are those of the seam: a lead byte followed by a byte outside the trail range
 // stands alone, and the byte after it is read on its own.
 #include <cstddef>

@@ -26,14 +26,4 @@ const std::locale& GetLocale(const LocaleKey_t& key) {
     return it->second;
 }
 
-const LocaleKey_t& SystemLocaleKey() {
-    static const LocaleKey_t key = detail::ReadSystemLocaleKey();
-    return key;
-}
-
-const std::locale& SystemLocale() {
-    static const std::locale& locale = GetLocale(SystemLocaleKey());
-    return locale;
-}
-
 }  // namespace base

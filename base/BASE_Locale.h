@@ -29,16 +29,15 @@ bool operator==(const LocaleKey_t& a, const LocaleKey_t& b);
 const std::locale& GetLocale(const LocaleKey_t& key);
 
 // The system's default locale key, read once. The portable build has no system settings and
-// answers "ENU", "United States", 1252.
+// answers "ENU", "United States" and the code page in force (1252 unless another is selected).
 const LocaleKey_t& SystemLocaleKey();
 
 // The cached locale of the system locale key.
 const std::locale& SystemLocale();
 
 namespace detail {
-// Per build: how a locale is made from a key, and where the system key comes from.
+// Per build: how a locale is made from a key.
 std::locale BuildLocale(const LocaleKey_t& key);
-LocaleKey_t ReadSystemLocaleKey();
 }  // namespace detail
 
 }  // namespace base

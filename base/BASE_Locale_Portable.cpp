@@ -1,4 +1,7 @@
 // Locales without glibc's named locales: a key names a code page of the seam, or "C".
+#include <map>
+
+#include "base/BASE_CodePage.h"
 #include "base/BASE_CodePageTable.h"
 #include "base/BASE_Exception.h"
 #include "base/BASE_Locale.h"
@@ -16,9 +19,18 @@ std::locale BuildLocale(const LocaleKey_t& key) {
     return *locale;
 }
 
-LocaleKey_t ReadSystemLocaleKey() {
-    return LocaleKey_t{"ENU", "United States", 1252};
+}  // namespace detail
+
+// Without system settings, the seam's code page in force stands for the system's: a program
+// that selects one (the tool, for the code page of a file's texts) reads names as a system of
+// that code page would.
+const LocaleKey_t& SystemLocaleKey() {
+    static std::map<unsigned, LocaleKey_t> keys;
+    const unsigned code_page = CurrentCodePage();
+    return keys.try_emplace(code_page, LocaleKey_t{"ENU", "United States", code_page}).first->second;
 }
 
-}  // namespace detail
+const std::locale& SystemLocale() {
+    return GetLocale(SystemLocaleKey());
+}
 }  // namespace base

@@ -37,9 +37,15 @@ std::locale BuildLocale(const LocaleKey_t& key) {
     return MakeTableLocale(CrtCtypeTables());
 }
 
-LocaleKey_t ReadSystemLocaleKey() {
-    return win::SystemLocaleKey();
+}  // namespace detail
+
+const LocaleKey_t& SystemLocaleKey() {
+    static const LocaleKey_t key = win::SystemLocaleKey();
+    return key;
 }
 
-}  // namespace detail
+const std::locale& SystemLocale() {
+    static const std::locale& locale = GetLocale(SystemLocaleKey());
+    return locale;
+}
 }  // namespace base

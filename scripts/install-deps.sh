@@ -6,7 +6,7 @@ set -euo pipefail
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
-want_native=(cmake g++ make ninja-build ccache googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xxd python3-pefile
+want_native=(cmake g++ make ninja-build ccache googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xxd python3-pefile unicode-data
              libxml2-utils python3-gpxpy gdal-bin gpsbabel python3-geojson python3-fastkml
              chromium fonts-dejavu-core python3-pil python3-websocket)
 # wine32 serves the 32-bit tests where the machine can start 32-bit programs; wine64 the 64-bit ones.

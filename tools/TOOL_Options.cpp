@@ -42,7 +42,8 @@ bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts
                                              ? std::stoul(value)
                                              : 0;
             if (!base::HasUnicodeTable(static_cast<unsigned>(number))) {
-                error = "unknown code page " + value + " (1252, 932, 936, 949 or 950)";
+                error = "unknown code page " + value +
+                        " (874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258, 932, 936, 949 or 950)";
                 return false;
             }
             options.code_page = static_cast<unsigned>(number);

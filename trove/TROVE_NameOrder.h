@@ -1,8 +1,8 @@
 #pragma once
 // The order of the waypoint, route and track tables: by name alone, without regard to letter
 // case, multibyte characters kept whole (base::NoCase_t), under the library's locale - the
-// system locale, taken once on first use. Two keys whose names are not less than each other
-// are the same key.
+// system locale (in the portable build, that of the code page in force). Two keys whose names
+// are not less than each other are the same key.
 #include <string>
 #include <utility>
 
