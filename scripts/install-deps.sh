@@ -10,7 +10,7 @@ want_native=(cmake g++ make ninja-build ccache googletest libgtest-dev libbenchm
              libxml2-utils python3-gpxpy gdal-bin gpsbabel python3-geojson python3-fastkml
              chromium fonts-dejavu-core python3-pil python3-websocket)
 # wine32 serves the 32-bit tests where the machine can start 32-bit programs; wine64 the 64-bit ones.
-want_win=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine32:i386 wine64
+want_win=(locales g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine32:i386 wine64
           xvfb xauth)
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
@@ -39,4 +39,10 @@ if [ ! -f "$idl_root/usr/include/wine/wine/windows/oaidl.idl" ]; then
   mkdir -p "$idl_root"
   dpkg-deb -x "$tmp"/libwine-dev_*.deb "$idl_root"
   rm -rf "$tmp"
+fi
+
+# The add-in's test on a Russian system runs wine under this locale.
+if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+  grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'ru_RU.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen >/dev/null
 fi
