@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The add-in on a Russian system: wine with LANG=ru_RU.UTF-8, where the system code page is 1251,
 # imports a file of Cyrillic names through the stand-in host; the records it makes must equal
-# those that `trovix records --codepage 1251` makes of the same file (kept beside it).
+# those that `trovix records --codepage 1251` makes of the same file (kept beside it). The names
+# keep to bytes where wine's run-time classifies and cases as the tables do (see
+# scripts/compare-wine-codepages.sh): the order of the records follows those answers.
 # Usage: ADDIN_RussianSystem.sh KIND ADDIN_DLL MANAGER_DLL HOST_EXE DATA_FILE EXPECTED_JSON PREFIX
 set -euo pipefail
 kind=$1 addin=$2 manager=$3 host=$4 data=$5 expected=$6 prefix=$7
