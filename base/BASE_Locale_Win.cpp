@@ -5,7 +5,6 @@
 #include "base/BASE_CrtCtype.h"
 #include "base/BASE_Exception.h"
 #include "base/BASE_Locale.h"
-#include "win/WIN_Locale.h"
 
 namespace base {
 namespace detail {
@@ -38,14 +37,4 @@ std::locale BuildLocale(const LocaleKey_t& key) {
 }
 
 }  // namespace detail
-
-const LocaleKey_t& SystemLocaleKey() {
-    static const LocaleKey_t key = win::SystemLocaleKey();
-    return key;
-}
-
-const std::locale& SystemLocale() {
-    static const std::locale& locale = GetLocale(SystemLocaleKey());
-    return locale;
-}
 }  // namespace base

@@ -1,3 +1,5 @@
+// base::StringResource_t without Windows: the text comes from the table the build makes of the
+// language module's texts. A missing one is the error Windows would report.
 #include "base/BASE_StringResource.h"
 #include "lang/LANG_Strings.h"
 #include "win/WIN_Exception.h"

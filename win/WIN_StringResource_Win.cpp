@@ -1,3 +1,5 @@
+// base::StringResource_t on Windows: the text is loaded from the language module. It lives on
+// the Windows side, above base, beside the module handle it needs.
 #include <windows.h>
 
 #include <vector>
