@@ -5,8 +5,9 @@
 // Beside each, two floors: reading the same file's bytes into a new string (memory faulted in
 // page by page), and into a block whose pages were taken in one call (base::TakeSystemPages);
 // and every command's output of the file (BM_Write/<Command><File>: the load, then the command's
-// writer into a stream that drops the bytes; target: at most twice the load alone, with peak
-// memory at most the load's plus 16 MB).
+// writer into a stream that drops the bytes, counter output_MB; target: at most twice the load
+// alone, three times for the HTML page, with peak memory at most the load's plus 16 MB; the
+// page of the track file at most 8 MB).
 // Memory is measured in a forked child that does one load, two ways, reported as counters of
 // the Load benchmarks (MiB, and over the file size):
 //   peak_heap   the highest number of bytes live during the load: heap blocks, counted by this
@@ -182,6 +183,9 @@ const Write_t kKml = [](std::ostream& out, const trove::Database_t& db, const tr
 const Write_t kGeoJson = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result) {
     WriteExport(tool::WriteGeoJsonDocument, out, db, result);
 };
+const Write_t kHtml = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result) {
+    WriteExport(tool::WriteHtmlDocument, out, db, result);
+};
 const Write_t kCsv = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result) {
     WriteExport(tool::WriteCsvDocument, out, db, result);
 };
@@ -349,6 +353,7 @@ TROVIX_BENCH_WRITER(Gpx, kGpx);
 TROVIX_BENCH_WRITER(Kml, kKml);
 TROVIX_BENCH_WRITER(GeoJson, kGeoJson);
 TROVIX_BENCH_WRITER(Csv, kCsv);
+TROVIX_BENCH_WRITER(Html, kHtml);
 
 }  // namespace
 
