@@ -1,9 +1,11 @@
 #include "trove/bin/BIN_Record.h"
 
+#include <algorithm>
+#include <climits>
+#include <streambuf>
 #include <string_view>
 
 #include "trove/bin/BIN_Decode.h"
-#include "trove/bin/BIN_GetArea.h"
 #include "trove/bin/BIN_OutOfMemory.h"
 
 namespace bin {
@@ -13,12 +15,50 @@ namespace {
 // Payload length (32-bit) and type letter.
 constexpr std::size_t kHeaderBytes = 5;
 
+// The file's read-ahead: the bytes its buffer holds unread, and a step past them. Records are
+// small and framed by the million, so a record wholly there is taken in one copy, without the
+// buffer's virtual calls per field. Pointers to the protected members, named through this
+// class, reach any buffer's own.
+class ReadAhead_t : public std::streambuf {
+public:
+    static std::string_view Unread(std::streambuf& buf) noexcept {
+        char* const next = (buf.*&ReadAhead_t::gptr)();
+        char* const end = (buf.*&ReadAhead_t::egptr)();
+        if (next == nullptr) return std::string_view();
+        return std::string_view(next, static_cast<std::size_t>(end - next));
+    }
+    static void Skip(std::streambuf& buf, std::size_t n) noexcept {
+        while (n > 0) {
+            const std::size_t step = n > INT_MAX ? INT_MAX : n;
+            (buf.*&ReadAhead_t::gbump)(static_cast<int>(step));
+            n -= step;
+        }
+    }
+};
+
+// Appends up to length bytes from src at rec's write position: what src holds in its
+// read-ahead from there, the rest (a source without a buffer of its own) read in bounded steps.
+std::size_t CopyBytes(std::streambuf& src, stringstream& rec, std::size_t length) {
+    std::size_t copied = 0;
+    while (copied < length) {
+        std::string_view ahead = ReadAhead_t::Unread(src);
+        if (ahead.empty() && !std::char_traits<char>::eq_int_type(src.sgetc(), std::char_traits<char>::eof()))
+            ahead = ReadAhead_t::Unread(src);
+        if (ahead.empty()) return copied + rec.rdbuf()->CopyFrom(src, length - copied);
+        const std::size_t take = std::min(ahead.size(), length - copied);
+        rec.rdbuf()->sputn(ahead.data(), static_cast<std::streamsize>(take));
+        ReadAhead_t::Skip(src, take);
+        copied += take;
+    }
+    return copied;
+}
+
 // Appends up to length payload bytes from the file at the record's write position.
 void CopyPayload(istream& file, stringstream& rec, std::uint32_t length) {
     if (length == 0 || !file.good()) return;
     std::size_t copied = 0;
     try {
-        copied = rec.rdbuf()->CopyFrom(*file.rdbuf(), length);
+        copied = CopyBytes(*file.rdbuf(), rec, length);
     } catch (...) {
         RethrowOutOfMemory();
         try {
@@ -38,7 +78,7 @@ void ExtractRecord(istream& file, record_t& rec) {
     // from there in one copy, with the same outcome as the reads below.
     if (file.good()) {
         std::streambuf& buffer = *file.rdbuf();
-        const std::string_view ahead = GetArea_t<char, std::char_traits<char>>::Unread(buffer);
+        const std::string_view ahead = ReadAhead_t::Unread(buffer);
         if (ahead.size() >= kHeaderBytes) {
             const auto* header = reinterpret_cast<const std::uint8_t*>(ahead.data());
             const auto payload = static_cast<std::uint32_t>(Int32At(header));
@@ -47,7 +87,7 @@ void ExtractRecord(istream& file, record_t& rec) {
                 rec.clear();
                 rec.rdbuf()->WriteFromStart(ahead.data() + kHeaderBytes,
                                             ahead.data() + kHeaderBytes + payload);
-                GetArea_t<char, std::char_traits<char>>::Skip(buffer, kHeaderBytes + payload);
+                ReadAhead_t::Skip(buffer, kHeaderBytes + payload);
                 return;
             }
         }
