@@ -8,6 +8,7 @@
 #include <ios>
 #include <streambuf>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "trove/bin/BIN_MemoryBuffer.h"
@@ -54,8 +55,9 @@ public:
 
     // Copies up to n characters from src at the write position, growing in bounded steps so
     // that a length claimed by a file costs memory only as its bytes actually arrive.
-    // Returns the number copied; fewer than n means src ran dry. (Characters at hand are
-    // written with sputn, which never fills room it then overwrites.)
+    // Returns the number copied; fewer than n means src ran dry. What src holds read ahead
+    // (Ahead::Unread(src), passed by Ahead::Skip(src, n)) is appended from there.
+    template <class Ahead>
     std::size_t CopyFrom(std::basic_streambuf<C, Tr>& src, std::size_t n);
 
 protected:
@@ -102,11 +104,10 @@ std::streamsize basic_bytebuf<C, Tr>::xsputn(const C* s, std::streamsize n) {
     if (n <= 0) return 0;
     const std::size_t read_index = ReadIndex();
     const std::size_t count = static_cast<std::size_t>(n);
-    // What lands inside the content overwrites it; the rest is appended.
-    const std::size_t over = std::min(count, data_.size() - write_index_);
-    std::copy(s, s + over, data_.begin() + static_cast<std::ptrdiff_t>(write_index_));
-    data_.insert(data_.end(), s + over, s + count);
-    write_index_ += count;
+    const std::size_t end = write_index_ + count;
+    if (end > data_.size()) data_.resize(end);
+    std::memcpy(data_.data() + write_index_, s, count * sizeof(C));
+    write_index_ = end;
     ResetGetArea(read_index);
     return n;
 }
@@ -120,6 +121,7 @@ typename basic_bytebuf<C, Tr>::int_type basic_bytebuf<C, Tr>::overflow(int_type 
 }
 
 template <class C, class Tr>
+template <class Ahead>
 std::size_t basic_bytebuf<C, Tr>::CopyFrom(std::basic_streambuf<C, Tr>& src, std::size_t n) {
     constexpr std::size_t kChunk = 64 * 1024;
     const std::size_t read_index = ReadIndex();
@@ -127,6 +129,19 @@ std::size_t basic_bytebuf<C, Tr>::CopyFrom(std::basic_streambuf<C, Tr>& src, std
     std::size_t copied = 0;
     while (copied < n) {
         const std::size_t at = write_index_ + copied;
+        // What src holds in its own buffer is appended from there: no zero-filled room first.
+        std::basic_string_view<C, Tr> ahead = Ahead::Unread(src);
+        if (ahead.empty() && !Tr::eq_int_type(src.sgetc(), Tr::eof())) ahead = Ahead::Unread(src);
+        if (!ahead.empty()) {
+            const std::size_t take = std::min(ahead.size(), n - copied);
+            const std::size_t over = at < data_.size() ? std::min(take, data_.size() - at) : 0;
+            std::copy(ahead.data(), ahead.data() + over, data_.begin() + static_cast<std::ptrdiff_t>(at));
+            data_.insert(data_.end(), ahead.data() + over, ahead.data() + take);
+            Ahead::Skip(src, take);
+            copied += take;
+            continue;
+        }
+        // A source without a buffer of its own.
         const std::size_t want = std::min(kChunk, n - copied);
         if (at + want > data_.size()) data_.resize(at + want);
         const std::streamsize got = src.sgetn(data_.data() + at, static_cast<std::streamsize>(want));

@@ -1,6 +1,5 @@
 #include "trove/bin/BIN_Record.h"
 
-#include <algorithm>
 #include <climits>
 #include <streambuf>
 #include <string_view>
@@ -36,29 +35,12 @@ public:
     }
 };
 
-// Appends up to length bytes from src at rec's write position: what src holds in its
-// read-ahead from there, the rest (a source without a buffer of its own) read in bounded steps.
-std::size_t CopyBytes(std::streambuf& src, stringstream& rec, std::size_t length) {
-    std::size_t copied = 0;
-    while (copied < length) {
-        std::string_view ahead = ReadAhead_t::Unread(src);
-        if (ahead.empty() && !std::char_traits<char>::eq_int_type(src.sgetc(), std::char_traits<char>::eof()))
-            ahead = ReadAhead_t::Unread(src);
-        if (ahead.empty()) return copied + rec.rdbuf()->CopyFrom(src, length - copied);
-        const std::size_t take = std::min(ahead.size(), length - copied);
-        rec.rdbuf()->sputn(ahead.data(), static_cast<std::streamsize>(take));
-        ReadAhead_t::Skip(src, take);
-        copied += take;
-    }
-    return copied;
-}
-
 // Appends up to length payload bytes from the file at the record's write position.
 void CopyPayload(istream& file, stringstream& rec, std::uint32_t length) {
     if (length == 0 || !file.good()) return;
     std::size_t copied = 0;
     try {
-        copied = CopyBytes(*file.rdbuf(), rec, length);
+        copied = rec.rdbuf()->CopyFrom<ReadAhead_t>(*file.rdbuf(), length);
     } catch (...) {
         RethrowOutOfMemory();
         try {
