@@ -24,50 +24,26 @@
 
 namespace {
 
-// The values a decode gave, written out so that two decodes compare as bytes.
-class Out_t {
-public:
-    Out_t& Text(std::string_view text) {
-        out_.WriteText(text);
-        return *this;
-    }
-    template <class T>
-    Out_t& Value(T value) {
-        out_.Write(value);
-        return *this;
-    }
-    Out_t& Real(const base::Optional_t<double>& value) {
-        out_.WriteOptionalReal(value);
-        return *this;
-    }
-    Out_t& Position(const geo::Position_t& position) {
-        out_.WritePosition(position);
-        return *this;
-    }
-    bin::stringstream& Stream() { return out_; }
-    std::string Bytes() const { return out_.Bytes(); }
-
-private:
-    bin::stringstream out_;
-};
-
+// The values of a decode, written out so that two decodes compare as bytes.
 std::string Describe(const trove::WaypointId_t& key, const trove::Waypoint_t& body) {
-    Out_t out;
-    key.Write(out.Stream());
-    out.Position(body.position).Text(body.text_1.view()).Real(body.real_1).Value(body.enum_a);
-    out.Value(body.enum_b).Value(static_cast<std::int32_t>(body.symbol)).Text(body.text_2.view());
-    out.Text(body.text_3.view()).Text(body.text_4.view()).Value(body.byte_1).Real(body.real_2);
-    out.Text(body.text_5.view()).Text(body.text_6.view()).Value(body.number_1).Text(body.text_7.view());
+    bin::stringstream out;
+    key.Write(out);
+    out.WritePosition(body.position).WriteText(body.text_1.view()).WriteOptionalReal(body.real_1);
+    out.Write(body.enum_a).Write(body.enum_b).Write(static_cast<std::int32_t>(body.symbol));
+    out.WriteText(body.text_2.view()).WriteText(body.text_3.view()).WriteText(body.text_4.view());
+    out.Write(body.byte_1).WriteOptionalReal(body.real_2).WriteText(body.text_5.view());
+    out.WriteText(body.text_6.view()).Write(body.number_1).WriteText(body.text_7.view());
     return out.Bytes();
 }
 
 std::string Describe(const trove::Track_t& track) {
-    Out_t out;
-    out.Value(track.track_byte).Value(track.track_enum).Value(track.point_count);
+    bin::stringstream out;
+    out.Write(track.track_byte).Write(track.track_enum).Write(track.point_count);
     for (const trove::TrackSegment_t& segment : track.segments) {
-        for (const trove::TrackPoint_t& point : segment.points) {
-            out.Position(point.position).Value(point.time ? *point.time : -1).Real(point.point_real);
-        }
+        for (const trove::TrackPoint_t& point : segment.points)
+            out.WritePosition(point.position)
+                .Write(point.time ? *point.time : -1)
+                .WriteOptionalReal(point.point_real);
     }
     return out.Bytes();
 }
@@ -81,12 +57,14 @@ struct Layout_t {
     std::string bytes;
     Decode_t<bin::SpanReader_t> from_bytes;
     Decode_t<bin::istream> from_stream;
-    bool raises;  // whole, the bytes hold a value out of range
+    // What the whole bytes give: a value, a failure (a field out of range) or an exception.
+    enum class Whole_t { kReads, kFails, kRaises } whole;
 };
 
 template <class F>
-Layout_t Row(const char* name, std::string bytes, F decode, bool raises = false) {
-    return Layout_t{name, std::move(bytes), decode, decode, raises};
+Layout_t Row(const char* name, std::string bytes, F decode,
+             Layout_t::Whole_t whole = Layout_t::Whole_t::kReads) {
+    return Layout_t{name, std::move(bytes), decode, decode, whole};
 }
 
 tbk::Waypoint_t Waypoint() {
@@ -122,6 +100,9 @@ std::vector<Layout_t> Layouts() {
     bad_time.points[2].absent_time_seconds = -1;
     bad_time.points[2].time.reset();
 
+    tbk::Waypoint_t bad_symbol = Waypoint();
+    bad_symbol.body.symbol = 140;
+
     tbk::Map_t map;
     map.map_value = 7;
     map.name = "Alps";
@@ -152,34 +133,37 @@ std::vector<Layout_t> Layouts() {
     return {
         Row("waypoint 105", tbk::WaypointPayload(Waypoint(), 105), waypoint(105)),
         Row("waypoint 100", tbk::WaypointPayload(Waypoint(), 100), waypoint(100)),
+        Row("waypoint with symbol 140", tbk::WaypointPayload(bad_symbol, 105), waypoint(105),
+            Layout_t::Whole_t::kFails),
         Row("route 105", tbk::RoutePayload(route, 105),
             [](auto& in) {
                 trove::RouteId_t key;
                 trove::Route_t body;
                 key.Read(in);
                 trove::ReadRouteBody(in, body, 105);
-                Out_t out;
-                key.Write(out.Stream());
-                trove::WriteBox(out.Stream(), body.bounds);
-                for (const trove::RouteWaypoint_t& point : body.route_points) point.Write(out.Stream());
+                bin::stringstream out;
+                key.Write(out);
+                trove::WriteBox(out, body.bounds);
+                for (const trove::RouteWaypoint_t& point : body.route_points) point.Write(out);
                 return out.Bytes();
             }),
         Row("track", tbk::TrackPayload(track), track_decode),
-        Row("track with a negative time", tbk::TrackPayload(bad_time), track_decode, true),
+        Row("track with a negative time", tbk::TrackPayload(bad_time), track_decode,
+            Layout_t::Whole_t::kRaises),
         Row("map", tbk::MapPayload(map),
             [](auto& in) {
                 trove::Map_t read;
                 read.Read(in);
-                Out_t out;
-                read.Write(out.Stream());
+                bin::stringstream out;
+                read.Write(out);
                 return out.Bytes();
             }),
         Row("map without items", tbk::MapPayload(bare_map),
             [](auto& in) {
                 trove::Map_t read;
                 read.Read(in);
-                Out_t out;
-                read.Write(out.Stream());
+                bin::stringstream out;
+                read.Write(out);
                 return out.Bytes();
             }),
         Row("route-0", tbk::Route0Payload(route0),
@@ -246,9 +230,9 @@ TEST(Decoders, BytesAndStreamsAgreeAtEveryCut) {
             ExpectSame(from_bytes, from_memory, where + " (stream over memory)");
             ExpectSame(from_bytes, from_elsewhere, where + " (other stream)");
             if (cut == layout.bytes.size()) {
-                EXPECT_EQ(from_bytes.raised.empty(), !layout.raises) << where;
-                EXPECT_FALSE(reader.fail()) << where;
-                EXPECT_EQ(reader.Remaining(), 0u) << where;
+                EXPECT_EQ(from_bytes.raised.empty(), layout.whole != Layout_t::Whole_t::kRaises) << where;
+                EXPECT_EQ(reader.fail(), layout.whole == Layout_t::Whole_t::kFails) << where;
+                EXPECT_EQ(reader.Remaining() == 0, layout.whole != Layout_t::Whole_t::kFails) << where;
             }
         }
     }
