@@ -1,8 +1,14 @@
 #include "trove/TROVE_BoxIo.h"
 
+#include "trove/bin/BIN_StreamDecode.h"
+
 namespace trove {
 
 void ReadBox(bin::istream& in, geo::Box_t& box) {
+    bin::DecodeStream(in, [&box](bin::SpanReader_t& bytes) { ReadBox(bytes, box); });
+}
+
+void ReadBox(bin::SpanReader_t& in, geo::Box_t& box) {
     std::uint8_t empty = 0;
     in.ReadByte(empty);
     if (in.fail()) return;

@@ -4,8 +4,10 @@
 #include <utility>
 
 #include "trove/TROVE_Exception.h"
+#include "trove/TROVE_Route0Read.h"
 #include "trove/TROVE_RouteRead.h"
 #include "trove/TROVE_TrackRead.h"
+#include "trove/TROVE_VolumeRead.h"
 #include "trove/TROVE_WaypointRead.h"
 #include "trove/bin/BIN_Record.h"
 #include "trove/jnl/JNL_Journal.h"
@@ -30,13 +32,14 @@ struct Noter_t {
 // Reads one record into db; true when its letter is known.
 bool ReadLegacyRecord(Database_t& db, bin::oldrecord_t& rec, std::uint16_t data_version,
                       const Noter_t& noter) {
+    bin::SpanReader_t in = bin::PayloadReader(rec);
     switch (rec.type) {
         case 'W': {
             WaypointId_t key;
             Waypoint_t body;
-            key.Read(rec, data_version);
-            ReadWaypointBody(rec, body, data_version);
-            if (rec.fail()) throw BadStream_t("TROVE_Database", 468);
+            key.Read(in, data_version);
+            ReadWaypointBody(in, body, data_version);
+            if (in.fail()) throw BadStream_t("TROVE_Database", 468);
             db.InsertWaypoint(key, std::move(body));
             return true;
         }
@@ -44,8 +47,8 @@ bool ReadLegacyRecord(Database_t& db, bin::oldrecord_t& rec, std::uint16_t data_
             // Not tested: a damaged route fails the route checks of the insertion.
             RouteId_t key;
             Route_t route;
-            key.Read(rec);
-            ReadRouteBody(rec, route, data_version);
+            key.Read(in);
+            ReadRouteBody(in, route, data_version);
             db.InsertRoute(key, std::move(route));
             return true;
         }
@@ -53,33 +56,30 @@ bool ReadLegacyRecord(Database_t& db, bin::oldrecord_t& rec, std::uint16_t data_
             // Not tested: a damaged track is filed with a default body.
             TrackId_t key;
             Track_t track;
-            key.Read(rec);
-            ReadTrackBody(rec, track);
-            if (rec.fail()) noter.Note(DropKind_t::TrackPoints, rec, key.text);
+            key.Read(in);
+            ReadTrackBody(in, track);
+            if (in.fail()) noter.Note(DropKind_t::TrackPoints, rec, key.text);
             db.InsertTrack(key, std::move(track));
             return true;
         }
         case 'L': {
             Map_t map;
-            map.Read(rec);
-            if (rec.fail()) throw BadStream_t("TROVE_Database", 522);
+            map.Read(in);
+            if (in.fail()) throw BadStream_t("TROVE_Database", 522);
             db.InsertMap(map);
             return true;
         }
         case '0': {
             Route0Entry_t entry;
-            entry.route.Read(rec);
-            rec.ReadByte(entry.rt0_flag);
-            if (rec.fail()) throw BadStream_t("TROVE_Database", 507);
+            ReadRoute0Entry(in, entry);
+            if (in.fail()) throw BadStream_t("TROVE_Database", 507);
             db.SetRoute0(entry);
             return true;
         }
         case 'V': {
             Volume_t volume;
-            std::uint8_t flag = 1;
-            rec.ReadText(volume.volume_text).ReadByte(flag);
-            if (rec.fail()) throw BadStream_t("TROVE_Database", 537);
-            volume.volume_flag = flag;
+            ReadVolume(in, volume);
+            if (in.fail()) throw BadStream_t("TROVE_Database", 537);
             db.SetVolume(volume);
             return true;
         }

@@ -1,20 +1,8 @@
 #include "trove/TROVE_Map.h"
 
+#include "trove/bin/BIN_StreamDecode.h"
+
 namespace trove {
-
-namespace {
-
-// True when another byte follows; at the end only the eof bit is set.
-bool MoreBytes(bin::istream& in) {
-    if (!in.good() || in.rdbuf() == nullptr) return false;
-    if (std::char_traits<char>::eq_int_type(in.rdbuf()->sgetc(), std::char_traits<char>::eof())) {
-        in.setstate(std::ios::eofbit);
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 std::string Map_t::Describe() const {
     return "Map: " + name;
@@ -28,11 +16,15 @@ void Map_t::Write(bin::ostream& out) const {
 }
 
 void Map_t::Read(bin::istream& in) {
+    bin::DecodeStream(in, [this](bin::SpanReader_t& bytes) { Read(bytes); });
+}
+
+void Map_t::Read(bin::SpanReader_t& in) {
     Map_t map;
     in.Read(map.map_value).Read(map.map_number).ReadText(map.map_text_1).ReadText(map.name);
     in.ReadText(map.map_text_2);
     if (in.fail()) return;
-    if (MoreBytes(in)) {
+    if (in.MoreBytes()) {
         for (;;) {
             std::uint32_t item = 0;
             in.Read(item);

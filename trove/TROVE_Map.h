@@ -8,6 +8,7 @@
 #include "trove/TROVE_Key.h"
 #include "trove/bin/BIN_IStream.h"
 #include "trove/bin/BIN_OStream.h"
+#include "trove/bin/BIN_SpanReader.h"
 
 namespace trove {
 
@@ -25,6 +26,7 @@ public:
     // Items are read only when the payload has bytes left after map_text_2, up to a 0. The map
     // is taken only when the stream has not failed (a list without its 0 fails).
     void Read(bin::istream& in);
+    void Read(bin::SpanReader_t& in);
 
     std::uint32_t map_number = 0;
     std::string name;

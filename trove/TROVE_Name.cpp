@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "trove/bin/BIN_StreamDecode.h"
+
 namespace trove {
 
 std::string TrimTrailingBlanks(const std::string& text) {
@@ -24,11 +26,14 @@ void Name_t::Write(bin::ostream& out) const {
 }
 
 void Name_t::Read(bin::istream& in) {
-    std::string read;
-    in.ReadText(read);
+    bin::DecodeStream(in, [this](bin::SpanReader_t& bytes) { Read(bytes); });
+}
+
+void Name_t::Read(bin::SpanReader_t& in) {
+    std::string_view read;
+    in.ReadTextView(read);
     if (in.fail()) return;
-    TrimTrailingBlanksInPlace(read);
-    text = std::move(read);
+    text.assign(WithoutTrailingBlanks(read));
 }
 
 }  // namespace trove

@@ -5,6 +5,7 @@
 
 #include "trove/bin/BIN_IStream.h"
 #include "trove/bin/BIN_OStream.h"
+#include "trove/bin/BIN_SpanReader.h"
 
 namespace trove {
 
@@ -28,6 +29,7 @@ public:
     virtual void Write(bin::ostream& out) const;
     // A zero-terminated text, trailing blanks removed; on failure the name stays as it was.
     virtual void Read(bin::istream& in);
+    void Read(bin::SpanReader_t& in);
 
     std::string text;
 };

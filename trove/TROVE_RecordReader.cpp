@@ -7,8 +7,10 @@
 #include "base/BASE_MBString.h"
 #include "trove/TROVE_ChangeKind.h"
 #include "trove/TROVE_Exception.h"
+#include "trove/TROVE_Route0Read.h"
 #include "trove/TROVE_RouteRead.h"
 #include "trove/TROVE_TrackRead.h"
+#include "trove/TROVE_VolumeRead.h"
 #include "trove/TROVE_WaypointRead.h"
 
 namespace trove {
@@ -107,8 +109,7 @@ void RecordReader_t::Dispatch(bin::record_t& rec) {
 // --- waypoints
 
 void RecordReader_t::ReadWaypoint(bin::record_t& rec) {
-    // Waypoints are most of a file: their fields are read from the payload's bytes directly.
-    bin::SpanReader_t in(rec.rdbuf()->Unread());
+    bin::SpanReader_t in = bin::PayloadReader(rec);
     WaypointTable_t::node_type node = NewNode(db_.waypoints);
     node.key().Read(in, data_version_, &db_.Arena());
     ReadWaypointBodyInPlace(in, node.mapped(), data_version_, &db_.Arena());
@@ -143,9 +144,10 @@ void RecordReader_t::ResolvePending() {
 
 void RecordReader_t::ReadRoute(bin::record_t& rec) {
     // A damaged record keeps the default, empty route and fails the route checks below.
+    bin::SpanReader_t in = bin::PayloadReader(rec);
     RouteTable_t::node_type node = NewNode(db_.routes);
-    node.key().Read(rec);
-    ReadRouteBody(rec, node.mapped(), data_version_);
+    node.key().Read(in);
+    ReadRouteBody(in, node.mapped(), data_version_);
     seen_ = true;
     if (!IsValidMultibyte(node.key().name.text)) {
         pending_routes_.push_back(std::move(node));
@@ -182,10 +184,11 @@ void RecordReader_t::InsertRoute(RouteTable_t::node_type node) {
 
 void RecordReader_t::ReadTrack(bin::record_t& rec) {
     // A damaged record still files a track: the name read (or none) with a default body.
+    bin::SpanReader_t in = bin::PayloadReader(rec);
     TrackTable_t::node_type node = NewNode(db_.tracks, &db_.Arena());
-    node.key().Read(rec);
-    ReadTrackBody(rec, node.mapped());
-    if (notes_ && rec.fail()) Note(DropKind_t::TrackPoints, rec, node.key().text);
+    node.key().Read(in);
+    ReadTrackBody(in, node.mapped());
+    if (notes_ && in.fail()) Note(DropKind_t::TrackPoints, rec, node.key().text);
     seen_ = true;
     if (!IsValidMultibyte(node.key().text)) {
         pending_tracks_.push_back(std::move(node));
@@ -198,19 +201,20 @@ void RecordReader_t::ReadTrack(bin::record_t& rec) {
 // --- maps, route-0 entry, volume
 
 void RecordReader_t::ReadMap(bin::record_t& rec) {
+    bin::SpanReader_t in = bin::PayloadReader(rec);
     Map_t map;
-    map.Read(rec);
-    if (rec.fail()) throw BadStream_t("TROVE_Database", 210);
+    map.Read(in);
+    if (in.fail()) throw BadStream_t("TROVE_Database", 210);
     db_.changed.set(kMapKind);
     seen_ = true;
     if (!db_.maps.insert(std::move(map)).second) throw BadStream_t("TROVE_Database", 221);
 }
 
 void RecordReader_t::ReadRoute0(bin::record_t& rec) {
+    bin::SpanReader_t in = bin::PayloadReader(rec);
     Route0Entry_t entry;
-    entry.route.Read(rec);
-    rec.ReadByte(entry.rt0_flag);
-    if (rec.fail()) throw BadStream_t("TROVE_Database", 188);
+    ReadRoute0Entry(in, entry);
+    if (in.fail()) throw BadStream_t("TROVE_Database", 188);
     db_.changed.set(kRoute0Kind);
     seen_ = true;
     // At most one entry, and only for a route read before it. No route has a broken name, and
@@ -222,15 +226,13 @@ void RecordReader_t::ReadRoute0(bin::record_t& rec) {
 }
 
 void RecordReader_t::ReadVolume(bin::record_t& rec) {
-    std::string text;
-    std::uint8_t flag = 1;
-    rec.ReadText(text).ReadByte(flag);
-    if (rec.fail()) throw BadStream_t("TROVE_Database", 233);
+    bin::SpanReader_t in = bin::PayloadReader(rec);
+    Volume_t volume;
+    trove::ReadVolume(in, volume);
+    if (in.fail()) throw BadStream_t("TROVE_Database", 233);
     seen_ = true;
     // A later V record overwrites an earlier one; no kind is marked for it.
-    Volume_t& volume = db_.Volume();
-    volume.volume_text = text;
-    volume.volume_flag = flag;
+    db_.Volume() = volume;
 }
 
 // --- end of file

@@ -1,6 +1,7 @@
 #include "trove/TROVE_RouteId.h"
 
 #include "trove/TROVE_NameOrder.h"
+#include "trove/bin/BIN_StreamDecode.h"
 
 namespace trove {
 
@@ -14,6 +15,10 @@ void RouteId_t::Write(bin::ostream& out) const {
 }
 
 void RouteId_t::Read(bin::istream& in) {
+    bin::DecodeStream(in, [this](bin::SpanReader_t& bytes) { Read(bytes); });
+}
+
+void RouteId_t::Read(bin::SpanReader_t& in) {
     RouteId_t key;
     key.name.Read(in);
     in.ReadByte(key.generated_name);

@@ -7,6 +7,7 @@
 #include "trove/TROVE_Name.h"
 #include "trove/bin/BIN_IStream.h"
 #include "trove/bin/BIN_OStream.h"
+#include "trove/bin/BIN_SpanReader.h"
 
 namespace trove {
 
@@ -23,6 +24,7 @@ public:
     virtual void Write(bin::ostream& out) const;
     // Copies name and flag here only when both were read.
     virtual void Read(bin::istream& in);
+    void Read(bin::SpanReader_t& in);
 
     Name_t name;
     std::uint8_t generated_name = 1;  // set when the database made the name up

@@ -1,6 +1,7 @@
 #include "trove/TROVE_RouteLink.h"
 
 #include "trove/TROVE_BoxIo.h"
+#include "trove/bin/BIN_StreamDecode.h"
 
 namespace trove {
 
@@ -11,6 +12,10 @@ void RouteLink_t::Write(bin::ostream& out) const {
 }
 
 void RouteLink_t::Read(bin::istream& in, std::uint16_t data_version) {
+    bin::DecodeStream(in, [&](bin::SpanReader_t& bytes) { Read(bytes, data_version); });
+}
+
+void RouteLink_t::Read(bin::SpanReader_t& in, std::uint16_t data_version) {
     RouteLink_t link;
     in.ReadText(link.link_text).Read(link.link_class).Read(link.link_number_1).Read(link.link_number_2);
     if (in.fail()) return;

@@ -8,6 +8,7 @@
 #include "geo/GEO_Position.h"
 #include "trove/bin/BIN_IStream.h"
 #include "trove/bin/BIN_OStream.h"
+#include "trove/bin/BIN_SpanReader.h"
 
 namespace trove {
 
@@ -20,6 +21,7 @@ struct RouteLink_t {
     // Stored here only when every field arrived and link_class and link_kind are in range
     // (otherwise the fail bit is set); link_short is one byte up to data version 100.
     void Read(bin::istream& in, std::uint16_t data_version);
+    void Read(bin::SpanReader_t& in, std::uint16_t data_version);
 
     std::string link_text;
     std::int32_t link_class = 0;  // 0 to 3

@@ -3,10 +3,15 @@
 #include <list>
 
 #include "trove/TROVE_BoxIo.h"
+#include "trove/bin/BIN_StreamDecode.h"
 
 namespace trove {
 
 void ReadRouteBody(bin::istream& in, Route_t& target, std::uint16_t data_version) {
+    bin::DecodeStream(in, [&](bin::SpanReader_t& bytes) { ReadRouteBody(bytes, target, data_version); });
+}
+
+void ReadRouteBody(bin::SpanReader_t& in, Route_t& target, std::uint16_t data_version) {
     geo::Box_t bounds;
     std::uint32_t count = 0;
     ReadBox(in, bounds);

@@ -4,6 +4,7 @@
 
 #include "trove/TROVE_Route.h"
 #include "trove/bin/BIN_IStream.h"
+#include "trove/bin/BIN_SpanReader.h"
 
 namespace trove {
 
@@ -12,5 +13,6 @@ namespace trove {
 // otherwise target becomes a fresh route with the points and bounds read. The count is only
 // trusted as far as the bytes go.
 void ReadRouteBody(bin::istream& in, Route_t& target, std::uint16_t data_version);
+void ReadRouteBody(bin::SpanReader_t& in, Route_t& target, std::uint16_t data_version);
 
 }  // namespace trove

@@ -1,6 +1,7 @@
 #include "trove/TROVE_RouteWaypoint.h"
 
 #include "trove/TROVE_DocInfo.h"
+#include "trove/bin/BIN_StreamDecode.h"
 
 namespace trove {
 
@@ -14,8 +15,12 @@ void RouteWaypoint_t::Read(bin::istream& in) {
 }
 
 void RouteWaypoint_t::Read(bin::istream& in, std::uint16_t data_version) {
+    bin::DecodeStream(in, [&](bin::SpanReader_t& bytes) { Read(bytes, data_version); });
+}
+
+void RouteWaypoint_t::Read(bin::SpanReader_t& in, std::uint16_t data_version) {
     RouteWaypoint_t point;
-    point.waypoint.Read(in, data_version);
+    point.waypoint.Read(in, data_version, nullptr);
     point.link.Read(in, data_version);
     if (!in.fail()) *this = point;
 }

@@ -6,6 +6,7 @@
 #include "trove/TROVE_WaypointId.h"
 #include "trove/bin/BIN_IStream.h"
 #include "trove/bin/BIN_OStream.h"
+#include "trove/bin/BIN_SpanReader.h"
 
 namespace trove {
 
@@ -16,6 +17,7 @@ struct RouteWaypoint_t {
     void Read(bin::istream& in);
     // Replaces this point only when key and link were both read.
     void Read(bin::istream& in, std::uint16_t data_version);
+    void Read(bin::SpanReader_t& in, std::uint16_t data_version);
 
     WaypointId_t waypoint;
     RouteLink_t link;

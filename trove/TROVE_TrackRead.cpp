@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <string_view>
 
 #include "base/BASE_Time.h"
 #include "trove/bin/BIN_Decode.h"
-#include "trove/bin/BIN_GetArea.h"
+#include "trove/bin/BIN_StreamDecode.h"
 
 namespace trove {
 
@@ -44,17 +43,12 @@ TrackPoint_t DecodeTrackPoint(const std::uint8_t* bytes) {
     return point;
 }
 
-bool AtHand(bin::istream& in, std::size_t bytes) {
-    return in.good() && in.rdbuf()->in_avail() >= static_cast<std::streamsize>(bytes);
-}
-
 }  // namespace
 
-void ReadTrackPoint(bin::istream& in, TrackPoint_t& target) {
-    // Points are nearly all of a track file: a point wholly at hand is taken in one read.
-    if (AtHand(in, kTrackPointBytes)) {
-        std::uint8_t bytes[kTrackPointBytes];
-        if (!in.ReadRaw(bytes, sizeof bytes)) return;
+void ReadTrackPoint(bin::SpanReader_t& in, TrackPoint_t& target) {
+    // Points are nearly all of a track file: a whole point is decoded in one step.
+    const std::uint8_t* bytes = nullptr;
+    if (in.Remaining() >= kTrackPointBytes && in.ReadBytes(bytes, kTrackPointBytes)) {
         target = DecodeTrackPoint(bytes);
         return;
     }
@@ -69,7 +63,11 @@ void ReadTrackPoint(bin::istream& in, TrackPoint_t& target) {
     if (!in.fail()) target = point;
 }
 
-void ReadTrackBody(bin::istream& in, Track_t& track) {
+void ReadTrackPoint(bin::istream& in, TrackPoint_t& target) {
+    bin::DecodeStream(in, [&target](bin::SpanReader_t& bytes) { ReadTrackPoint(bytes, target); });
+}
+
+void ReadTrackBody(bin::SpanReader_t& in, Track_t& track) {
     std::uint8_t track_byte = 1;
     std::int32_t track_enum = 0;
     std::uint32_t count = 0;
@@ -78,30 +76,23 @@ void ReadTrackBody(bin::istream& in, Track_t& track) {
     // Points go straight into the track: a track is never copied while it is read.
     track.track_byte = track_byte;
     track.track_enum = track_enum;
-    for (std::uint32_t i = 0; i < count;) {
-        // The whole points the record holds at hand are decoded where they are. Like single
-        // points they raise at the first bad one; the stream, already past them, is never
-        // looked at after that.
-        const std::string_view ahead = bin::GetArea_t<char, std::char_traits<char>>::Unread(*in.rdbuf());
-        const auto whole = static_cast<std::uint32_t>(
-            std::min<std::size_t>(count - i, in.good() ? ahead.size() / kTrackPointBytes : 0));
-        if (whole > 1) {
-            bin::GetArea_t<char, std::char_traits<char>>::Skip(*in.rdbuf(), whole * kTrackPointBytes);
-            const auto* bytes = reinterpret_cast<const std::uint8_t*>(ahead.data());
-            for (std::uint32_t k = 0; k < whole; ++k)
-                track.AppendPoint(DecodeTrackPoint(bytes + k * kTrackPointBytes));
-            i += whole;
-            continue;
-        }
-        TrackPoint_t point;
-        ReadTrackPoint(in, point);
-        if (in.fail()) {
-            track = Track_t();
-            return;
-        }
-        track.AppendPoint(point);
-        ++i;
-    }
+    // The whole points there are decoded where they are; like single points they raise at the
+    // first bad one. The count is trusted only as far as the bytes go.
+    const auto whole =
+        static_cast<std::uint32_t>(std::min<std::size_t>(count, in.Remaining() / kTrackPointBytes));
+    const std::uint8_t* bytes = nullptr;
+    in.ReadBytes(bytes, std::size_t(whole) * kTrackPointBytes);
+    for (std::uint32_t k = 0; k < whole; ++k)
+        track.AppendPoint(DecodeTrackPoint(bytes + k * kTrackPointBytes));
+    if (whole == count) return;
+    // A point cut short: read as far as it goes, for the same failure (or exception).
+    TrackPoint_t point;
+    ReadTrackPoint(in, point);
+    track = Track_t();
+}
+
+void ReadTrackBody(bin::istream& in, Track_t& track) {
+    bin::DecodeStream(in, [&track](bin::SpanReader_t& bytes) { ReadTrackBody(bytes, track); });
 }
 
 }  // namespace trove

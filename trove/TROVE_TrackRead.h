@@ -3,6 +3,7 @@
 #include "trove/TROVE_Track.h"
 #include "trove/TROVE_TrackPoint.h"
 #include "trove/bin/BIN_IStream.h"
+#include "trove/bin/BIN_SpanReader.h"
 
 namespace trove {
 
@@ -11,10 +12,12 @@ namespace trove {
 // negative value raises base::OutOfRange_t (BASE_Time 167). A latitude beyond the poles
 // raises base::OutOfRange_t.
 void ReadTrackPoint(bin::istream& in, TrackPoint_t& target);
+void ReadTrackPoint(bin::SpanReader_t& in, TrackPoint_t& target);
 
 // track_byte, track_enum (0 to 16), a count and that many points, appended in file order.
 // track must be a default track; after a failure part-way it is a default track again (the
 // stream tells). The count is only trusted as far as the bytes go.
 void ReadTrackBody(bin::istream& in, Track_t& track);
+void ReadTrackBody(bin::SpanReader_t& in, Track_t& track);
 
 }  // namespace trove

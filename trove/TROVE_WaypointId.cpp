@@ -5,6 +5,7 @@
 
 #include "trove/TROVE_DocInfo.h"
 #include "trove/TROVE_NameOrder.h"
+#include "trove/bin/BIN_StreamDecode.h"
 
 namespace trove {
 
@@ -38,15 +39,13 @@ void WaypointId_t::Read(bin::istream& in, std::uint16_t data_version) {
     Read(in, data_version, nullptr);
 }
 
-namespace {
+void WaypointId_t::Read(bin::istream& in, std::uint16_t data_version, base::Arena_t* arena) {
+    bin::DecodeStream(in, [&](bin::SpanReader_t& bytes) { Read(bytes, data_version, arena); });
+}
 
-// One reading of a key for both kinds of input (a stream, or a record's bytes in memory).
-template <class In>
-void ReadKey(WaypointId_t& key, In& in, std::uint16_t data_version, base::Arena_t* arena) {
-    // Read into plain values, taken by the key only when all of them arrived. Each text has
-    // its own staging, so that a view of the first outlives the read of the second.
-    std::string name_staging;
-    std::string text_staging;
+void WaypointId_t::Read(bin::SpanReader_t& in, std::uint16_t data_version, base::Arena_t* arena) {
+    WaypointId_t& key = *this;
+    // Read into plain values, taken by the key only when all of them arrived.
     std::string_view read_name;
     std::int32_t read_class = 0;
     std::string_view read_text;
@@ -55,8 +54,8 @@ void ReadKey(WaypointId_t& key, In& in, std::uint16_t data_version, base::Arena_
     std::uint8_t block[kWaypointBlockSize];
     std::uint16_t read_short = 0;
     std::uint32_t number_3 = 0xFFFFFFFF;
-    in.ReadTextView(read_name, name_staging);
-    in.Read(read_class).ReadTextView(read_text, text_staging).Read(number_1).Read(number_2);
+    in.ReadTextView(read_name);
+    in.Read(read_class).ReadTextView(read_text).Read(number_1).Read(number_2);
     in.ReadRaw(block, kWaypointBlockSize);
     if (in.fail()) return;
     if (data_version <= 100) {
@@ -93,16 +92,6 @@ void ReadKey(WaypointId_t& key, In& in, std::uint16_t data_version, base::Arena_
     key.id_block.assign(block, block + kWaypointBlockSize);
     key.id_short = read_short;
     key.id_number_3 = number_3;
-}
-
-}  // namespace
-
-void WaypointId_t::Read(bin::istream& in, std::uint16_t data_version, base::Arena_t* arena) {
-    ReadKey(*this, in, data_version, arena);
-}
-
-void WaypointId_t::Read(bin::SpanReader_t& in, std::uint16_t data_version, base::Arena_t* arena) {
-    ReadKey(*this, in, data_version, arena);
 }
 
 bool operator<(const WaypointId_t& a, const WaypointId_t& b) {

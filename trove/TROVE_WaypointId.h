@@ -40,8 +40,9 @@ public:
     void Read(bin::istream& in, std::uint16_t data_version);
     // The same, with id_text made in arena (as a database's reader does for its own nodes).
     void Read(bin::istream& in, std::uint16_t data_version, base::Arena_t* arena);
-    // The same from a record's bytes in memory.
-    void Read(bin::SpanReader_t& in, std::uint16_t data_version, base::Arena_t* arena);
+    // The same from a record's bytes in memory: the layout itself, which the stream forms read
+    // through.
+    void Read(bin::SpanReader_t& in, std::uint16_t data_version, base::Arena_t* arena = nullptr);
 
     Name_t name;
     std::int32_t id_class = 0;

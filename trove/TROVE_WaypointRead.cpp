@@ -1,10 +1,10 @@
 #include "trove/TROVE_WaypointRead.h"
 
-#include <string>
 #include <string_view>
 #include <utility>
 
 #include "trove/TROVE_Name.h"
+#include "trove/bin/BIN_StreamDecode.h"
 
 namespace trove {
 
@@ -15,14 +15,13 @@ constexpr std::int32_t kMaxEnumB = 16;
 
 // Reads the texts of one body: each is made in the arena when there is one, straight from
 // the record's bytes.
-template <class In>
 class TextReader_t {
 public:
-    TextReader_t(In& in, base::Arena_t* arena) : in_(in), arena_(arena) {}
+    TextReader_t(bin::SpanReader_t& in, base::Arena_t* arena) : in_(in), arena_(arena) {}
 
     void Read(base::ArenaString_t& dst, bool cut_blanks = false) {
         std::string_view text;
-        in_.ReadTextView(text, staging_);
+        in_.ReadTextView(text);
         // A failed body is dropped whole, so what a failed read kept does not matter.
         if (in_.fail()) return;
         if (cut_blanks) text = WithoutTrailingBlanks(text);
@@ -34,15 +33,15 @@ public:
     }
 
 private:
-    In& in_;
+    bin::SpanReader_t& in_;
     base::Arena_t* arena_;
-    std::string staging_;
 };
 
-// One reading of a body for both kinds of input (a stream, or a record's bytes in memory).
-template <class In>
-void ReadBody(In& in, Waypoint_t& body, std::uint16_t data_version, base::Arena_t* arena) {
-    TextReader_t<In> texts(in, arena);
+}  // namespace
+
+void ReadWaypointBodyInPlace(bin::SpanReader_t& in, Waypoint_t& body, std::uint16_t data_version,
+                             base::Arena_t* arena) {
+    TextReader_t texts(in, arena);
     std::int32_t symbol = body.symbol;
     in.ReadPosition(body.position);
     // As when a body is built from values: trailing blanks of text_1 cut.
@@ -66,22 +65,20 @@ void ReadBody(In& in, Waypoint_t& body, std::uint16_t data_version, base::Arena_
     body.symbol = static_cast<Symbol_t>(symbol);
 }
 
-}  // namespace
-
 void ReadWaypointBodyInPlace(bin::istream& in, Waypoint_t& body, std::uint16_t data_version,
                              base::Arena_t* arena) {
-    ReadBody(in, body, data_version, arena);
+    bin::DecodeStream(
+        in, [&](bin::SpanReader_t& bytes) { ReadWaypointBodyInPlace(bytes, body, data_version, arena); });
 }
 
-void ReadWaypointBodyInPlace(bin::SpanReader_t& in, Waypoint_t& body, std::uint16_t data_version,
-                             base::Arena_t* arena) {
-    ReadBody(in, body, data_version, arena);
-}
-
-void ReadWaypointBody(bin::istream& in, Waypoint_t& target, std::uint16_t data_version) {
+void ReadWaypointBody(bin::SpanReader_t& in, Waypoint_t& target, std::uint16_t data_version) {
     Waypoint_t body;
     ReadWaypointBodyInPlace(in, body, data_version);
     if (!in.fail()) target = std::move(body);
+}
+
+void ReadWaypointBody(bin::istream& in, Waypoint_t& target, std::uint16_t data_version) {
+    bin::DecodeStream(in, [&](bin::SpanReader_t& bytes) { ReadWaypointBody(bytes, target, data_version); });
 }
 
 }  // namespace trove

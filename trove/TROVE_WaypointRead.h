@@ -14,6 +14,7 @@ namespace trove {
 // number_1 and text_7 exist from data version 102 on. A latitude beyond the poles raises
 // base::OutOfRange_t.
 void ReadWaypointBody(bin::istream& in, Waypoint_t& target, std::uint16_t data_version);
+void ReadWaypointBody(bin::SpanReader_t& in, Waypoint_t& target, std::uint16_t data_version);
 
 // The same, read straight into body: for a default body that is dropped when the stream fails,
 // as a file's reader does with the record it is filling. With an arena, the texts are made in it.

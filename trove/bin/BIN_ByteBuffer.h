@@ -11,12 +11,12 @@
 #include <string_view>
 #include <vector>
 
-#include "trove/bin/BIN_GetArea.h"
+#include "trove/bin/BIN_MemoryBuffer.h"
 
 namespace bin {
 
 template <class C, class Tr = std::char_traits<C>>
-class basic_bytebuf : public std::basic_streambuf<C, Tr> {
+class basic_bytebuf : public basic_memorybuf<C, Tr> {
 public:
     using char_type = C;
     using traits_type = Tr;
@@ -40,12 +40,6 @@ public:
         ResetGetArea(0);
     }
 
-    // The characters from the read position to the end, in place until the content changes.
-    std::basic_string_view<C, Tr> Unread() const noexcept {
-        return std::basic_string_view<C, Tr>(this->gptr(),
-                                             static_cast<std::size_t>(this->egptr() - this->gptr()));
-    }
-
     // Writes [first, last) from the first character on (a longer content keeps its tail), and
     // leaves the write position after it and the read position at the start.
     void WriteFromStart(const C* first, const C* last) {
@@ -59,41 +53,11 @@ public:
         ResetGetArea(0);
     }
 
-    // Appends the characters from the read position up to the next zero to dst and moves past
-    // that zero. Returns false when the content ended first (then all of the rest was taken).
-    // One scan instead of a call per character: texts make up most of a waypoint record.
-    bool TakeText(std::basic_string<C, Tr>& dst) {
-        C* const from = this->gptr();
-        C* const end = this->egptr();
-        if (from == end) return false;
-        C* zero = static_cast<C*>(std::memchr(from, 0, static_cast<std::size_t>(end - from)));
-        // A new string moved in: for the short texts most records hold, both steps are inline
-        // copies, where append takes the general replace path.
-        if (dst.empty()) {
-            dst = std::basic_string<C, Tr>(from, zero ? zero : end);
-        } else {
-            dst.append(from, zero ? zero : end);
-        }
-        this->setg(this->eback(), zero ? zero + 1 : end, end);
-        return zero != nullptr;
-    }
-
-    // As TakeText, with the characters left in place: [from, from + n) until the content changes.
-    bool TakeTextSpan(const C*& from, std::size_t& n) noexcept {
-        C* const at = this->gptr();
-        C* const end = this->egptr();
-        from = at;
-        n = 0;
-        if (at == end) return false;
-        C* zero = static_cast<C*>(std::memchr(at, 0, static_cast<std::size_t>(end - at)));
-        n = static_cast<std::size_t>((zero ? zero : end) - at);
-        this->setg(this->eback(), zero ? zero + 1 : end, end);
-        return zero != nullptr;
-    }
-
     // Copies up to n characters from src at the write position, growing in bounded steps so
     // that a length claimed by a file costs memory only as its bytes actually arrive.
-    // Returns the number copied; fewer than n means src ran dry.
+    // Returns the number copied; fewer than n means src ran dry. What src holds read ahead
+    // (Ahead::Unread(src), passed by Ahead::Skip(src, n)) is appended from there.
+    template <class Ahead>
     std::size_t CopyFrom(std::basic_streambuf<C, Tr>& src, std::size_t n);
 
 protected:
@@ -157,6 +121,7 @@ typename basic_bytebuf<C, Tr>::int_type basic_bytebuf<C, Tr>::overflow(int_type 
 }
 
 template <class C, class Tr>
+template <class Ahead>
 std::size_t basic_bytebuf<C, Tr>::CopyFrom(std::basic_streambuf<C, Tr>& src, std::size_t n) {
     constexpr std::size_t kChunk = 64 * 1024;
     const std::size_t read_index = ReadIndex();
@@ -165,14 +130,14 @@ std::size_t basic_bytebuf<C, Tr>::CopyFrom(std::basic_streambuf<C, Tr>& src, std
     while (copied < n) {
         const std::size_t at = write_index_ + copied;
         // What src holds in its own buffer is appended from there: no zero-filled room first.
-        std::basic_string_view<C, Tr> ahead = GetArea_t<C, Tr>::Unread(src);
-        if (ahead.empty() && !Tr::eq_int_type(src.sgetc(), Tr::eof())) ahead = GetArea_t<C, Tr>::Unread(src);
+        std::basic_string_view<C, Tr> ahead = Ahead::Unread(src);
+        if (ahead.empty() && !Tr::eq_int_type(src.sgetc(), Tr::eof())) ahead = Ahead::Unread(src);
         if (!ahead.empty()) {
             const std::size_t take = std::min(ahead.size(), n - copied);
             const std::size_t over = at < data_.size() ? std::min(take, data_.size() - at) : 0;
             std::copy(ahead.data(), ahead.data() + over, data_.begin() + static_cast<std::ptrdiff_t>(at));
             data_.insert(data_.end(), ahead.data() + over, ahead.data() + take);
-            GetArea_t<C, Tr>::Skip(src, take);
+            Ahead::Skip(src, take);
             copied += take;
             continue;
         }

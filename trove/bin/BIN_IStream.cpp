@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "trove/bin/BIN_Decode.h"
-#include "trove/bin/BIN_GetArea.h"
 #include "trove/bin/BIN_OutOfMemory.h"
+#include "trove/bin/BIN_StreamDecode.h"
 
 namespace bin {
 
@@ -29,8 +29,6 @@ void basic_istream<C, Tr>::SetBad() {
 template <class C, class Tr>
 bool basic_istream<C, Tr>::Pull(void* dst, std::size_t n) {
     if (!Enter()) return false;
-    // A read wholly in the buffer (a record in memory, or a file's read-ahead) is one copy.
-    if (GetArea_t<C, Tr>::Take(*this->rdbuf(), static_cast<C*>(dst), n)) return true;
     std::size_t got = 0;
     try {
         auto* out = static_cast<C*>(dst);
@@ -99,11 +97,6 @@ basic_istream<C, Tr>& basic_istream<C, Tr>::ReadText(std::string& dst) {
     if (!Enter()) return *this;
     try {
         std::basic_streambuf<C, Tr>* sb = this->rdbuf();
-        if (memory_ && sb == memory_) {
-            // A text cut off by the end of the data keeps what was read.
-            if (!memory_->TakeText(dst)) this->setstate(std::ios_base::eofbit | std::ios_base::failbit);
-            return *this;
-        }
         for (;;) {
             const auto c = sb->sbumpc();
             if (Tr::eq_int_type(c, Tr::eof())) {
@@ -122,40 +115,8 @@ basic_istream<C, Tr>& basic_istream<C, Tr>::ReadText(std::string& dst) {
 }
 
 template <class C, class Tr>
-basic_istream<C, Tr>& basic_istream<C, Tr>::ReadTextView(std::string_view& text, std::string& staging) {
-    text = std::string_view();
-    if (!(memory_ && this->rdbuf() == memory_)) {
-        ReadText(staging);
-        text = staging;
-        return *this;
-    }
-    if (!Enter()) return *this;
-    const C* from = nullptr;
-    std::size_t n = 0;
-    const bool whole = memory_->TakeTextSpan(from, n);
-    text = std::string_view(from, n);
-    if (whole) return *this;
-    try {
-        // A text cut off by the end of the data keeps what was read.
-        this->setstate(std::ios_base::eofbit | std::ios_base::failbit);
-    } catch (...) {
-        SetBad();
-    }
-    return *this;
-}
-
-template <class C, class Tr>
 basic_istream<C, Tr>& basic_istream<C, Tr>::ReadBlock(std::vector<std::uint8_t>& dst, std::size_t n) {
-    if (!Enter()) return *this;
-    std::vector<std::uint8_t> block;
-    constexpr std::size_t kChunk = 64 * 1024;
-    while (block.size() < n) {
-        const std::size_t at = block.size();
-        const std::size_t want = std::min(kChunk, n - at);
-        block.resize(at + want, 0xFF);
-        if (!Pull(block.data() + at, want)) return *this;
-    }
-    dst.swap(block);
+    DecodeStream(*this, [&](SpanReader_t& in) { in.ReadBlock(dst, n); });
     return *this;
 }
 
@@ -188,26 +149,7 @@ basic_istream<C, Tr>& basic_istream<C, Tr>::ReadPosition(geo::Position_t& dst) {
 
 template <class C, class Tr>
 basic_istream<C, Tr>& basic_istream<C, Tr>::ReadPositions(std::vector<geo::Position_t>& dst) {
-    std::uint32_t count = 0;
-    if (!Read(count)) return *this;
-    // The count is only a claim until the positions are there: reserve no more than the bytes
-    // at hand can hold, and end the loop at the first failure instead of idling through the rest.
-    std::vector<geo::Position_t> list;
-    std::streamsize at_hand = 0;
-    try {
-        at_hand = this->rdbuf()->in_avail();
-    } catch (...) {
-        SetBad();
-        return *this;
-    }
-    if (at_hand > 0)
-        list.reserve(std::min<std::size_t>(count, static_cast<std::size_t>(at_hand) / kPositionBytes));
-    for (std::uint32_t i = 0; i < count; ++i) {
-        geo::Position_t p;
-        if (!ReadPosition(p)) return *this;
-        list.push_back(std::move(p));
-    }
-    dst.swap(list);
+    DecodeStream(*this, [&](SpanReader_t& in) { in.ReadPositions(dst); });
     return *this;
 }
 

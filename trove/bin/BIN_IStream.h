@@ -8,13 +8,11 @@
 #include <ios>
 #include <streambuf>
 #include <string>
-#include <string_view>
 #include <type_traits>
 #include <vector>
 
 #include "base/BASE_Optional.h"
 #include "geo/GEO_Position.h"
-#include "trove/bin/BIN_ByteBuffer.h"
 #include "trove/bin/BIN_Decode.h"
 
 namespace bin {
@@ -36,9 +34,6 @@ public:
     template <class T>
     basic_istream& Read(T& dst);
     basic_istream& ReadText(std::string& dst);
-    // As ReadText, without a copy where the bytes are in memory: text shows them there, valid
-    // until the next read, or else in staging.
-    basic_istream& ReadTextView(std::string_view& text, std::string& staging);
     basic_istream& ReadBlock(std::vector<std::uint8_t>& dst, std::size_t n);
     basic_istream& ReadOptionalReal(base::Optional_t<double>& dst);
     // Out of lo..hi (inclusive) sets the fail bit and keeps dst.
@@ -54,9 +49,6 @@ public:
 protected:
     // For derived streams that own their buffer and call init() themselves.
     basic_istream() = default;
-    // Derived streams over bytes in memory name their buffer, so that texts are read from it
-    // in one scan while it is the stream's buffer.
-    void SetMemoryBuffer(basic_bytebuf<C, Tr>* buffer) noexcept { memory_ = buffer; }
 
 private:
     // The stream-level guard of every read: false (with the fail bit set) once not good.
@@ -66,7 +58,6 @@ private:
     void SetBad();
 
     std::vector<std::uint8_t> scratch_;  // staging for large raw reads
-    basic_bytebuf<C, Tr>* memory_ = nullptr;
 };
 
 template <class C, class Tr>

@@ -6,6 +6,7 @@
 //   legacy framing:  type letter, payload length (16-bit), payload
 #include <cstdint>
 
+#include "trove/bin/BIN_SpanReader.h"
 #include "trove/bin/BIN_StringStream.h"
 
 namespace bin {
@@ -23,6 +24,12 @@ public:
 
     std::uint8_t type;
 };
+
+// The decoder of a record's payload: its bytes not read yet, in place while the record lasts
+// unchanged.
+inline SpanReader_t PayloadReader(const stringstream& rec) {
+    return SpanReader_t(rec.rdbuf()->Unread());
+}
 
 // A file that ends inside the header leaves rec unchanged; one that ends inside the payload
 // leaves the file with eof and fail. Only the file stream's state tells success.

@@ -7,11 +7,12 @@
 #include <string_view>
 
 #include "trove/bin/BIN_IStream.h"
+#include "trove/bin/BIN_MemoryBuffer.h"
 
 namespace bin {
 
 template <class C, class Tr = std::char_traits<C>>
-class basic_spanbuf : public std::basic_streambuf<C, Tr> {
+class basic_spanbuf : public basic_memorybuf<C, Tr> {
 public:
     using pos_type = typename Tr::pos_type;
     using off_type = typename Tr::off_type;

@@ -10,14 +10,10 @@ namespace bin {
 template <class C, class Tr = std::char_traits<C>>
 class basic_stringstream : public basic_iostream<C, Tr> {
 public:
-    basic_stringstream() {
-        this->init(&buffer_);
-        this->SetMemoryBuffer(&buffer_);
-    }
+    basic_stringstream() { this->init(&buffer_); }
     // Reads start at the first byte; writes overwrite from the first byte.
     explicit basic_stringstream(const std::basic_string<C, Tr>& bytes) : buffer_(bytes) {
         this->init(&buffer_);
-        this->SetMemoryBuffer(&buffer_);
     }
 
     std::basic_string<C, Tr> Bytes() const { return buffer_.Bytes(); }
