@@ -10,7 +10,7 @@
 #include <typeinfo>
 #include <vector>
 
-#include "tests/support/builder/TBK_Payload.h"
+#include "tbk/TBK_Payload.h"
 #include "trove/TROVE_BoxIo.h"
 #include "trove/TROVE_Map.h"
 #include "trove/TROVE_RouteId.h"
