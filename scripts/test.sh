@@ -7,8 +7,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-# Object files of unchanged sources come from the cache, whichever folder the clone is in.
+# Object files of unchanged sources come from the cache, whichever folder the clone is in (the
+# debug builds' objects too: their folder is left out of the cache's key).
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-true}
 
 cmake --preset native >/dev/null
 cmake --build --preset native
