@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets over the data-file loader (clang, ASan + UBSan) and runs TARGET
 # (fuzz_load, under code page 1252, or fuzz_load_932, under 932; default fuzz_load) for SECONDS
-# (default 60) on one core; two runs of different targets may go side by side. Starts from the builder's seed files (written to fuzz/corpus);
+# (default 60) on one core; two runs of different targets may go side by side once both are
+# built. Starts from the builder's seed files (written to fuzz/corpus);
 # the inputs it discovers stay in the build folder, its findings (crash-*, timeout-*, oom-*,
 # leak-*) go to fuzz/regressions/, where the normal test run replays them.
 # Usage: scripts/fuzz.sh [SECONDS [TARGET]]   build folder: $TROVIX_FUZZ_BUILD (default build/fuzz)
