@@ -2,5 +2,4 @@
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(TROVIX_MINGW_TRIPLE x86_64-w64-mingw32)
 set(TROVIX_WINE_ARCH win64)
-set(TROVIX_WINE_PE_DIR /usr/lib/x86_64-linux-gnu/wine/x86_64-windows)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

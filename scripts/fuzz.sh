@@ -12,7 +12,7 @@ seconds=${1:-60}
 target=${2:-fuzz_load}
 build=${TROVIX_FUZZ_BUILD:-build/fuzz}
 
-bash scripts/install-deps.sh
+TROVIX_WIN32_TESTS=optional bash scripts/install-deps.sh
 cmake --preset fuzz -B "$build" >/dev/null
 cmake --build "$build" -j2 --target fuzz_load fuzz_load_932 fuzz_seeds
 

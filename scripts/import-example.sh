@@ -10,18 +10,18 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ -z "${TROVIX_IN_DISPLAY:-}" ]; then
-  bash scripts/install-deps.sh >&2
+  TROVIX_WIN32_TESTS=optional bash scripts/install-deps.sh >&2
   # One X display for every wine program of the run.
   exec env TROVIX_IN_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
 fi
 file=$(realpath "${1:-examples/example.tbk}")
 
-if why=$(/usr/lib/wine/wine --version 2>&1 >/dev/null); then
+if why=$(bash scripts/win32-can-run.sh); then
   kind=win32
   echo "Using the 32-bit add-in (win32 build)."
 else
   kind=win64
-  echo "Using the 64-bit build of the add-in (win64): this machine cannot start 32-bit programs (${why##*: })."
+  echo "Using the 64-bit build of the add-in (win64): $why."
 fi
 build=build/$kind
 cmake --preset "$kind" >/dev/null

@@ -6,7 +6,9 @@
 #           where the machine can start 32-bit programs
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+# A machine that could run the 32-bit tests but cannot install wine32 (its package index failing,
+# say) still builds and checks the win32 files, and says why the tests were not run.
+TROVIX_WIN32_TESTS=optional bash scripts/install-deps.sh
 # Object files of unchanged sources come from the cache, whichever folder the clone is in (the
 # debug builds' objects too: their folder is left out of the cache's key).
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
@@ -21,9 +23,7 @@ cmake --build --preset win64
 bash scripts/windows-tests.sh win64
 
 cmake --preset win32 >/dev/null
-# The 32-bit wine loader is itself a 32-bit program: whether it starts tells whether the machine can.
-wine32=/usr/lib/wine/wine
-if why=$("$wine32" --version 2>&1 >/dev/null); then
+if why=$(bash scripts/win32-can-run.sh); then
   cmake --build --preset win32
   ctest --preset win32 -L static
   bash scripts/windows-tests.sh win32 -LE static
@@ -31,5 +31,5 @@ else
   # Nothing here can run the 32-bit tests: build only the two files that are checked as files.
   cmake --build --preset win32 --target Trovix Trovix_LANG
   ctest --preset win32 -L static
-  echo "win32: the 32-bit tests were not run: this machine cannot start 32-bit programs ($wine32: ${why##*: })"
+  echo "win32: the 32-bit tests were not run: $why"
 fi
