@@ -6,6 +6,7 @@
 
 #include "base/BASE_Exception.h"
 #include "base/BASE_Time.h"
+#include "tools/TOOL_DoubleChars.h"
 
 namespace tool {
 
@@ -50,7 +51,7 @@ std::string_view Unsigned(std::uint64_t value, char (&buffer)[32]) {
 std::string_view Decimal(double value, char (&buffer)[400]) {
     BASE_ASSERT(std::isfinite(value));
     const std::to_chars_result r =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+        FixedChars(buffer, buffer + sizeof buffer, value);
     BASE_ASSERT(r.ec == std::errc());
     return std::string_view(buffer, static_cast<std::size_t>(r.ptr - buffer));
 }
@@ -58,7 +59,7 @@ std::string_view Decimal(double value, char (&buffer)[400]) {
 std::string_view Real(double value, char (&buffer)[400]) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
-    const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
+    const std::to_chars_result r = ShortestChars(buffer, buffer + sizeof buffer, value);
     BASE_ASSERT(r.ec == std::errc());
     return std::string_view(buffer, static_cast<std::size_t>(r.ptr - buffer));
 }

@@ -8,6 +8,7 @@
 
 #include "base/BASE_ApplicationInfo.h"
 #include "base/BASE_Exception.h"
+#include "tools/TOOL_DoubleChars.h"
 #include "tools/TOOL_Walk.h"
 #include "trove/devio/DEVIO_Smbl102.h"
 
@@ -281,7 +282,7 @@ void Gpx_t::Track(const trove::TrackId_t& id, const trove::Track_t& track) {
         const base::Optional_t<double>& altitude = point.position.altitude;
         if (altitude.Has() && IsFinite(*altitude)) {
             p = Put(p, "<ele>");
-            p = std::to_chars(p, line + sizeof line, *altitude, std::chars_format::fixed).ptr;
+            p = FixedChars(p, line + sizeof line, *altitude).ptr;
             p = Put(p, "</ele>");
         }
         if (point.time.Has()) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/BASE_Exception.h"
+#include "tools/TOOL_DoubleChars.h"
 
 namespace tool {
 
@@ -40,7 +41,7 @@ void AppendJsonReal(std::string& text, double value) {
         text += value > 0 ? "\"Infinity\"" : "\"-Infinity\"";
     } else {
         char buffer[32];
-        const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
+        const std::to_chars_result r = ShortestChars(buffer, buffer + sizeof buffer, value);
         BASE_ASSERT(r.ec == std::errc());
         text.append(buffer, r.ptr);
     }
