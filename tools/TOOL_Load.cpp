@@ -30,8 +30,9 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
     // Only a file holds a data file: a folder fails on the first read on Linux and a device may
     // never end. Both are refused before anything is read.
     std::error_code ignored;
-    const std::filesystem::file_status status =
-        path == "-" ? std::filesystem::file_status() : std::filesystem::status(path, ignored);
+    const std::filesystem::file_status status = path == "-" || options.bytes
+                                                    ? std::filesystem::file_status()
+                                                    : std::filesystem::status(path, ignored);
     if (std::filesystem::is_directory(status)) {
         err << prefix << "cannot be opened\n";
         return kExitNotOpened;
@@ -46,7 +47,9 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
         return kExitNotOpened;
     }
     try {
-        if (path == "-") {
+        if (options.bytes) {
+            loaded.result = trove::LoadBytes(*options.bytes, loaded.db, loaded.doc, &loaded.notes);
+        } else if (path == "-") {
             // Standard input may be a pipe: it is read whole, then loaded from memory.
             std::istream& in = options.input ? *options.input : std::cin;
             const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

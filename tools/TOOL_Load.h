@@ -27,8 +27,8 @@ struct Loaded_t {
     trove::LoadNotes_t notes;
 };
 
-// Loads options.file ("-": all of standard input, options.input or std::cin) into loaded with
-// options.code_page selected for as long as loaded lives. Returns kExitOk
+// Loads options.file ("-": all of standard input, options.input or std::cin; options.bytes when
+// given) into loaded with options.code_page selected for as long as loaded lives. Returns kExitOk
 // when it loaded; otherwise writes one line naming the path and the reason (the exception's
 // class, source and line) to err and returns kExitNotOpened (also for a folder or a device) or
 // kExitRefused. After a refusal loaded holds whatever was read before it. Exhausted memory

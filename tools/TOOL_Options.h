@@ -2,7 +2,9 @@
 // The options of the tool's commands: FILE [-o OUT] [--codepage CP] [--partial] [--category TEXT]
 // [--track-points], or FILE... -d DIR, in any order. FILE "-" is standard input.
 #include <istream>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tool {
@@ -21,6 +23,9 @@ struct Options_t {
     std::string category = kDefaultCategory;
     bool track_points = false;
     std::istream* input = nullptr;  // where FILE "-" is read from; null: std::cin
+    // The data file's bytes, already in memory (the browser's page hands them over): FILE then
+    // only names it, and nothing is read from the file system.
+    std::optional<std::string_view> bytes;
 };
 
 // Which options beside FILE, --codepage and --help a command takes.
