@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "geo/GEO_Trig.h"
+
 namespace geo {
 
 namespace {
@@ -27,14 +29,14 @@ double CrossLength(const Unit_t& a, const Unit_t& b) {
 }
 
 double DistanceOf(const Unit_t& a, const Unit_t& b, double cross) {
-    const double sigma = std::atan2(cross, Dot(a, b));
+    const double sigma = Atan2(cross, Dot(a, b));
     double correction = 0.0;
     // sin(sigma) <= sigma: a short leg (nearly every leg of a track) needs no sine to know
     // that it gets no correction.
     if (sigma > kCorrectionThreshold) {
-        const double sin_sigma = std::sin(sigma);
+        const double sin_sigma = Sin(sigma);
         if (sin_sigma > kCorrectionThreshold) {
-            const double cos_sigma = std::cos(sigma);
+            const double cos_sigma = Cos(sigma);
             const double p = (a.z + b.z) * (a.z + b.z) / (1.0 + cos_sigma);
             const double q = (a.z - b.z) * (a.z - b.z) / (1.0 - cos_sigma);
             correction = kFlattening / 4.0 * (3.0 * sin_sigma * (p - q) - sigma * (p + q));
@@ -58,7 +60,7 @@ double BearingOf(const Unit_t& a, const Unit_t& b, double cross) {
     }
     const double e = Dot(b, east) / cross;
     const double n = Dot(b, north) / cross;
-    double bearing = std::fmod(std::atan2(e, n) * kDegreesPerRadian, 360.0);
+    double bearing = std::fmod(Atan2(e, n) * kDegreesPerRadian, 360.0);
     if (bearing < 0.0) bearing += 360.0;
     // A hair west of north (rounding noise on a meridian) would round up to 360 itself.
     if (bearing >= 360.0) bearing = 0.0;
@@ -70,7 +72,7 @@ double BearingOf(const Unit_t& a, const Unit_t& b, double cross) {
 UnitVector_t ToUnitVector(const Position_t& p) {
     const double phi = p.latitude / kSemicirclesPerRadian;
     const double lambda = p.longitude / kSemicirclesPerRadian;
-    return {std::cos(phi) * std::cos(lambda), std::cos(phi) * std::sin(lambda), std::sin(phi)};
+    return {Cos(phi) * Cos(lambda), Cos(phi) * Sin(lambda), Sin(phi)};
 }
 
 Vector_t::Vector_t(const Position_t& from, const Position_t& to) : from_(from) {
