@@ -15,6 +15,9 @@
     ['dump', '.json', 'application/json']];
   var EXIT_REFUSED = 2;
   var READ_PIECE = 1 << 22;
+  // A larger page of the tool (hundreds of thousands of markers and rows) would take the tab's
+  // memory and minutes to lay out.
+  var VIEW_LIMIT = 16 << 20;
 
   var module = null;
   var chosen = [];
@@ -133,7 +136,10 @@
       section.appendChild(downloads);
       var page = convert(input, 'html', file.name, 'text/html');
       section.dataset.mshtml = page.ms.toFixed(1);
-      if (written(page)) {
+      if (written(page) && page.blob.size > VIEW_LIMIT) {
+        section.appendChild(element('p', {class: 'too-big'}, 'The map and tables of this file (' +
+          sizeText(page.blob.size) + ') are too large to show in this page; the files above hold everything.'));
+      } else if (written(page)) {
         var box = view(await page.blob.text(), index);
         section.appendChild(box);
         box.querySelectorAll('svg.map').forEach(trovixAttachMap);
