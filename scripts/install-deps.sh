@@ -25,7 +25,7 @@ want=(cmake g++ make ninja-build ccache googletest libgtest-dev libbenchmark-dev
       libxml2-utils python3-gpxpy gdal-bin gpsbabel python3-geojson python3-fastkml
       chromium fonts-dejavu-core python3-pil python3-websocket
       locales g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64
-      xvfb xauth)
+      xvfb xauth emscripten node-acorn)
 
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 say() { echo "install-deps: $*" >&2; }

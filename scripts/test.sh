@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds every preset that has tests and runs them; fails when any test fails.
 #   native  Linux g++ with ASan and UBSan
+#   wasm    the page trovix-web.html (emscripten), tests under node and headless Chromium
 #   win64   the Windows sources for x86_64, tests under wine64 (runs on every machine of this kind)
 #   win32   the product (i686): always built and checked as files; its tests run under wine32
 #           where the machine can start 32-bit programs
@@ -17,6 +18,14 @@ export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-true}
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
+
+# The page in the browser (WebAssembly): its module under node and the page in Chromium give the
+# bytes of the native tool built above; its times are measured against the release build's tool.
+cmake --preset native-release >/dev/null
+cmake --build --preset native-release --target trovix
+cmake --preset wasm >/dev/null
+cmake --build --preset wasm
+ctest --preset wasm
 
 cmake --preset win64 >/dev/null
 cmake --build --preset win64

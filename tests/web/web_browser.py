@@ -173,15 +173,16 @@ def functional(page, trovix, fixtures, example, cyrillic):
         shutil.rmtree(folder, ignore_errors=True)
 
 
-def renderer_memory(pid):
-    """Peak and current resident memory (bytes) of the renderer processes under the browser."""
+def renderer_memory(profile):
+    """Peak and current resident memory (bytes) of the largest renderer process of the browser
+    that uses this profile folder: the page's tab."""
     peak = current = 0
-    for child in subprocess.run(["pgrep", "-P", str(pid)], capture_output=True, text=True).stdout.split():
+    for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
-            cmdline = open("/proc/%s/cmdline" % child, "rb").read()
-            if b"--type=renderer" not in cmdline:
+            cmdline = open("/proc/%s/cmdline" % pid, "rb").read().split(b"\0")
+            if b"--type=renderer" not in cmdline or not any(profile.encode() in a for a in cmdline):
                 continue
-            fields = dict(line.split(":", 1) for line in open("/proc/%s/status" % child))
+            fields = dict(line.split(":", 1) for line in open("/proc/%s/status" % pid))
         except OSError:
             continue
         peak = max(peak, int(fields["VmHWM"].split()[0]) * 1024)
@@ -203,11 +204,11 @@ def performance(page, trovix, bigfile):
             native.append(time.monotonic() - start)
         browser = Browser(folder)
         open_page(browser, page)
-        idle = renderer_memory(browser.process.pid)[1]
+        idle = renderer_memory(folder)[1]
         give_files(browser, [source])
         times = browser.js("(() => { const d = document.querySelector('section.tbk').dataset;"
                            " return [+d.msgeojson, +d.msdump, +d.msgpx, +d.mskml, +d.mscsv, +d.mshtml]; })()")
-        peak = renderer_memory(browser.process.pid)[0]
+        peak = renderer_memory(folder)[0]
         page_size = os.path.getsize(page)
         print("page: %d bytes (%.2f MB)" % (page_size, page_size / 1048576))
         print("file: %d bytes, 200,000 waypoints" % size)
