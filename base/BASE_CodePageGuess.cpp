@@ -1,6 +1,7 @@
 #include "base/BASE_CodePageGuess.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <unordered_map>
 
@@ -21,12 +22,17 @@ constexpr double kMinLead = 8.0;
 constexpr double kFallbackBonus = 1.0;
 
 constexpr double kSymbol = -3.0;       // a character beyond ASCII that is no letter of the page
-constexpr double kOtherLetter = -0.5;  // a letter of the page's script its languages seldom use
+constexpr double kOtherLetter = -1.0;  // a letter of the page's script its languages seldom use
 constexpr double kMixedScript = -2.0;  // a letter of a non-Latin page against an ASCII letter
 constexpr double kCaseInWord = -2.0;   // an upper-case letter after a lower-case one
 constexpr double kLatinPair = -0.5;    // two letters beyond ASCII in a row on a Latin page
 constexpr double kLatinRun = -1.5;     // each further one
 constexpr double kToneMark = 3.0;      // a tone mark after a vowel, or against one elsewhere
+constexpr double kTopLetter = 3.0;     // the most frequent letter of an alphabet
+constexpr double kCommonCharacter = 3.0;  // a common character of a double-byte page
+constexpr double kRareLetter = -1.0;   // the least any letter of the page weighs
+constexpr std::size_t kMaxConsonants = 3;  // in a row, in Cyrillic and Greek words
+constexpr double kConsonantRun = -2.0;      // each consonant beyond
 
 // Lower case of the letters of the supported pages that have case.
 char16_t Lower(char16_t c) {
@@ -89,9 +95,16 @@ class Model_t {
 public:
     explicit Model_t(const CodePageProfile_t& profile) : profile_(profile) {
         const std::u16string_view common(profile.common);
+        // Letters of an alphabet weigh as the log of their frequency, roughly; the common
+        // characters of a double-byte page are too many for their order to say much.
         for (std::size_t rank = 0; rank < common.size(); ++rank) {
-            weights_.emplace(common[rank], 2.0 + 2.0 * (1.0 - static_cast<double>(rank) / common.size()));
+            weights_.emplace(common[rank], profile.double_byte
+                                               ? kCommonCharacter
+                                               : kTopLetter - std::log2(1.0 + static_cast<double>(rank) / 3.0));
         }
+        static const std::u16string_view kVowels = u"аеёиоуыэюяіїєαεηιουωάέήίόύώϊϋΐΰ";
+        for (const char16_t c : kVowels)
+            if (IsScriptLetter(profile.script, c)) vowels_.push_back(c);
     }
 
     const CodePageProfile_t& Profile() const { return profile_; }
@@ -102,7 +115,8 @@ public:
         const bool latin = script == Script_t::latin;
         const bool cased = latin || script == Script_t::cyrillic || script == Script_t::greek;
         double score = 0;
-        std::size_t run = 0;  // letters beyond ASCII in a row
+        std::size_t run = 0;         // letters beyond ASCII in a row
+        std::size_t consonants = 0;  // of them, consonants in a row
         char16_t before = u' ';
         for (const char16_t c : text) {
             const bool ascii = c < 0x80;
@@ -112,8 +126,15 @@ public:
                     score += IsVowel(before) ? kToneMark : -kToneMark;
                     continue;  // a mark belongs to its vowel: no letter of its own
                 }
-                const auto found = weights_.find(cased ? Lower(c) : c);
-                double weight = found != weights_.end() ? found->second : letter ? kOtherLetter : kSymbol;
+                const char16_t lower = cased ? Lower(c) : c;
+                const auto found = weights_.find(lower);
+                double weight = found != weights_.end() ? std::max(found->second, kRareLetter)
+                                : letter                ? kOtherLetter
+                                                        : kSymbol;
+                if (!vowels_.empty()) {
+                    consonants = letter && vowels_.find(lower) == std::u16string::npos ? consonants + 1 : 0;
+                    if (consonants > kMaxConsonants) weight += kConsonantRun;
+                }
                 // A double-byte character stands for two bytes that a single-byte page reads as two.
                 if (profile_.double_byte && c >= 0x100 && !(c >= 0xFF61 && c <= 0xFF9F)) weight *= 2;
                 score += weight;
@@ -126,6 +147,7 @@ public:
                     IsScriptLetter(script, before))
                     score += kMixedScript;
                 run = 0;
+                consonants = 0;
             }
             if (cased && letter && (!ascii || before >= 0x80) && Lower(c) != c && Lower(before) == before &&
                 (IsAsciiLetter(before) || IsScriptLetter(script, before)))
@@ -138,6 +160,7 @@ public:
 private:
     const CodePageProfile_t& profile_;
     std::unordered_map<char16_t, double> weights_;
+    std::u16string vowels_;  // of Cyrillic and Greek pages
 };
 
 const std::vector<Model_t>& Models() {
