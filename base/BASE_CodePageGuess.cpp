@@ -168,6 +168,12 @@ const std::vector<Model_t>& Models() {
     return models;
 }
 
+std::size_t Rank(unsigned code_page) {
+    std::size_t rank = 0;
+    while (rank < kCodePageProfileCount && kCodePageProfiles[rank].code_page != code_page) ++rank;
+    return rank;
+}
+
 bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
@@ -202,7 +208,11 @@ std::vector<CodePageGuesser_t::Score_t> CodePageGuesser_t::Scores() const {
             scores.push_back({page.code_page,
                               page.score + (page.code_page == kFallbackCodePage && texts_ != 0 ? kFallbackBonus : 0)});
     }
-    std::stable_sort(scores.begin(), scores.end(), [](const Score_t& a, const Score_t& b) { return a.score > b.score; });
+    // Ties keep the profiles' order, Western first. (No stable_sort: its buffer comes from
+    // the nothrow operator new, which a program counting its memory may not replace.)
+    std::sort(scores.begin(), scores.end(), [](const Score_t& a, const Score_t& b) {
+        return a.score != b.score ? a.score > b.score : Rank(a.code_page) < Rank(b.code_page);
+    });
     return scores;
 }
 

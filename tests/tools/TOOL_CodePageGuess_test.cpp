@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -213,6 +214,12 @@ TEST(CodePageGuess, PagesByName) {
     std::ostringstream out, err;
     EXPECT_EQ(tool::Run({"dump", "x.tbk", "--codepage", "klingon"}, out, err), tool::kExitNotOpened);
     EXPECT_NE(err.str().find("unknown code page klingon"), std::string::npos) << err.str();
+    std::ostringstream help;
+    tool::Run({"--help"}, help, err);
+    for (std::size_t i = 0; i < base::kCodePageNameCount; ++i) {
+        const base::CodePageName_t& page = base::kCodePageNames[i];
+        EXPECT_NE(help.str().find(std::to_string(page.code_page) + " " + page.name), std::string::npos) << page.name;
+    }
 }
 
 }  // namespace
