@@ -21,25 +21,24 @@ constexpr double kMinLead = 8.0;
 // The default page wins ties.
 constexpr double kFallbackBonus = 1.0;
 
-constexpr double kSymbol = -3.0;       // a character beyond ASCII that is no letter of the page
-constexpr double kOtherLetter = -1.0;  // a letter of the page's script its languages seldom use
-constexpr double kMixedScript = -2.0;  // a letter of a non-Latin page against an ASCII letter
-constexpr double kCaseInWord = -2.0;   // an upper-case letter after a lower-case one
-constexpr double kLatinPair = -0.5;    // two letters beyond ASCII in a row on a Latin page
-constexpr double kLatinRun = -1.5;     // each further one
-constexpr double kToneMark = 3.0;      // a tone mark after a vowel, or against one elsewhere
-constexpr double kTopLetter = 3.0;     // the most frequent letter of an alphabet
-constexpr double kCommonCharacter = 3.0;  // a common character of a double-byte page
-constexpr double kRareLetter = -1.0;   // the least any letter of the page weighs
+constexpr double kSymbol = -3.0;           // a character beyond ASCII that is no letter of the page
+constexpr double kOtherLetter = -1.0;      // a letter of the page's script its languages seldom use
+constexpr double kMixedScript = -2.0;      // a letter of a non-Latin page against an ASCII letter
+constexpr double kCaseInWord = -2.0;       // an upper-case letter after a lower-case one
+constexpr double kLatinPair = -0.5;        // two letters beyond ASCII in a row on a Latin page
+constexpr double kLatinRun = -1.5;         // each further one
+constexpr double kToneMark = 3.0;          // a tone mark after a vowel, or against one elsewhere
+constexpr double kTopLetter = 3.0;         // the most frequent letter of an alphabet
+constexpr double kCommonCharacter = 3.0;   // a common character of a double-byte page
+constexpr double kRareLetter = -1.0;       // the least any letter of the page weighs
 constexpr std::size_t kMaxConsonants = 3;  // in a row, in Cyrillic and Greek words
-constexpr double kConsonantRun = -2.0;      // each consonant beyond
+constexpr double kConsonantRun = -2.0;     // each consonant beyond
 
 // Lower case of the letters of the supported pages that have case.
 char16_t Lower(char16_t c) {
     if (c >= u'A' && c <= u'Z') return static_cast<char16_t>(c + 0x20);
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<char16_t>(c + 0x20);
-    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177))
-        return static_cast<char16_t>(c | 1);
+    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return static_cast<char16_t>(c | 1);
     if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E))
         return static_cast<char16_t>(c % 2 ? c + 1 : c);
     if (c == 0x178) return 0xFF;
@@ -98,9 +97,10 @@ public:
         // Letters of an alphabet weigh as the log of their frequency, roughly; the common
         // characters of a double-byte page are too many for their order to say much.
         for (std::size_t rank = 0; rank < common.size(); ++rank) {
-            weights_.emplace(common[rank], profile.double_byte
-                                               ? kCommonCharacter
-                                               : kTopLetter - std::log2(1.0 + static_cast<double>(rank) / 3.0));
+            weights_.emplace(common[rank],
+                             profile.double_byte
+                                 ? kCommonCharacter
+                                 : kTopLetter - std::log2(1.0 + static_cast<double>(rank) / 3.0));
         }
         static const std::u16string_view kVowels = u"аеёиоуыэюяіїєαεηιουωάέήίόύώϊϋΐΰ";
         for (const char16_t c : kVowels)
@@ -205,8 +205,9 @@ std::vector<CodePageGuesser_t::Score_t> CodePageGuesser_t::Scores() const {
     std::vector<Score_t> scores;
     for (const Page_t& page : pages_) {
         if (page.reads_all)
-            scores.push_back({page.code_page,
-                              page.score + (page.code_page == kFallbackCodePage && texts_ != 0 ? kFallbackBonus : 0)});
+            scores.push_back(
+                {page.code_page,
+                 page.score + (page.code_page == kFallbackCodePage && texts_ != 0 ? kFallbackBonus : 0)});
     }
     // Ties keep the profiles' order, Western first. (No stable_sort: its buffer comes from
     // the nothrow operator new, which a program counting its memory may not replace.)
@@ -220,9 +221,8 @@ CodePageGuess_t CodePageGuesser_t::Guess() const {
     CodePageGuess_t guess;
     guess.texts = texts_;
     const std::vector<Score_t> scores = Scores();
-    guess.fallback_reads_all = std::any_of(scores.begin(), scores.end(), [](const Score_t& s) {
-        return s.code_page == kFallbackCodePage;
-    });
+    guess.fallback_reads_all = std::any_of(scores.begin(), scores.end(),
+                                           [](const Score_t& s) { return s.code_page == kFallbackCodePage; });
     if (texts_ == 0) {
         guess.likely = kFallbackCodePage;
         return guess;

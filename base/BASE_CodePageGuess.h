@@ -15,9 +15,9 @@ constexpr unsigned kFallbackCodePage = 1252;
 
 struct CodePageGuess_t {
     unsigned code_page = kFallbackCodePage;  // the page to read the texts in
-    unsigned likely = 0;     // the best-scoring page, even when thin (0: no page reads every text)
-    unsigned runner_up = 0;  // the second best (0: none)
-    bool thin = true;        // too little evidence: code_page is the fallback where it reads them
+    unsigned likely = 0;             // the best-scoring page, even when thin (0: no page reads every text)
+    unsigned runner_up = 0;          // the second best (0: none)
+    bool thin = true;                // too little evidence: code_page is the fallback where it reads them
     bool fallback_reads_all = true;  // 1252 reads every text
     std::size_t texts = 0;           // texts with bytes beyond ASCII
 };

@@ -5,10 +5,13 @@
 namespace base {
 
 const CodePageName_t kCodePageNames[] = {
-    {1252, "western"},  {1250, "central-european"}, {1251, "cyrillic"},           {1253, "greek"},
-    {1254, "turkish"},  {1255, "hebrew"},           {1256, "arabic"},             {1257, "baltic"},
-    {1258, "vietnamese"}, {874, "thai"},            {932, "japanese"},            {936, "chinese-simplified"},
-    {949, "korean"},    {950, "chinese-traditional"},
+    {1252, "western"},    {1250, "central-european"},
+    {1251, "cyrillic"},   {1253, "greek"},
+    {1254, "turkish"},    {1255, "hebrew"},
+    {1256, "arabic"},     {1257, "baltic"},
+    {1258, "vietnamese"}, {874, "thai"},
+    {932, "japanese"},    {936, "chinese-simplified"},
+    {949, "korean"},      {950, "chinese-traditional"},
 };
 const std::size_t kCodePageNameCount = std::size(kCodePageNames);
 

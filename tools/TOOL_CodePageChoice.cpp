@@ -13,9 +13,9 @@ base::CodePageGuess_t GuessTexts(const trove::Database_t& db, const trove::DocIn
     for (const auto& entry : db.waypoints) {
         const trove::WaypointId_t& id = entry.first;
         const trove::Waypoint_t& w = entry.second;
-        for (std::string_view text : {std::string_view(id.name.text), id.id_text.view(), w.text_1.view(),
-                                      w.text_2.view(), w.text_3.view(), w.text_4.view(), w.text_5.view(),
-                                      w.text_6.view(), w.text_7.view()})
+        for (std::string_view text :
+             {std::string_view(id.name.text), id.id_text.view(), w.text_1.view(), w.text_2.view(),
+              w.text_3.view(), w.text_4.view(), w.text_5.view(), w.text_6.view(), w.text_7.view()})
             guesser.Add(text);
     }
     // A generated route name is made of waypoint names and the language module's words.
@@ -56,7 +56,9 @@ unsigned ChooseCodePage(const trove::Database_t& db, const trove::DocInfo_t& doc
         err << prefix << "warning: too little evidence to be sure of the code page (" << Texts(guess.texts)
             << "); read as " << chosen;
         const unsigned other = guess.likely != guess.code_page ? guess.likely : guess.runner_up;
-        if (other != 0) err << "; " << (other == guess.likely ? "likeliest " : "runner-up ") << base::DescribeCodePage(other);
+        if (other != 0)
+            err << "; " << (other == guess.likely ? "likeliest " : "runner-up ")
+                << base::DescribeCodePage(other);
         err << "\n";
     }
     return guess.code_page;

@@ -106,7 +106,8 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
         code_page = ChooseCodePage(probe.db, probe.doc, prefix, err);
     }
     const int code = LoadUnder(path, bytes, code_page, loaded, err);
-    if (!options.code_page_given && code != kExitNotOpened) WarnOfCodePage(loaded.db, loaded.doc, prefix, err);
+    if (!options.code_page_given && code != kExitNotOpened)
+        WarnOfCodePage(loaded.db, loaded.doc, prefix, err);
     return code;
 }
 

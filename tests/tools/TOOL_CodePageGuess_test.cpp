@@ -26,6 +26,7 @@ struct Words_t {
 
 // Place names and words of each page's languages; Vietnamese with its tone marks apart, as the
 // page writes them.
+// clang-format off
 const Words_t kWords[] = {
     {1252, {u8"Zürich", u8"München", u8"Köln", u8"Düsseldorf", u8"Genève", u8"Besançon", u8"Orléans", u8"Nîmes",
             u8"Málaga", u8"Cádiz", u8"León", u8"Córdoba", u8"Logroño", u8"São Paulo", u8"Brasília", u8"Goiânia",
@@ -83,6 +84,7 @@ const Words_t kWords[] = {
            u8"阿里山", u8"太魯閣", u8"墾丁", u8"淡水", u8"九份", u8"香港", u8"澳門", u8"九龍", u8"維多利亞港",
            u8"玉山"}},
 };
+// clang-format on
 
 const char* const kAsciiNames[] = {"Camp", "Summit", "Parking", "Bridge", "Fuel", "Harbour"};
 
@@ -107,7 +109,8 @@ std::string Encode(const std::string& utf8, unsigned code_page) {
         const unsigned char lead = static_cast<unsigned char>(utf8[i]);
         const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : 3;
         char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : lead & 0x0F;
-        for (std::size_t k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        for (std::size_t k = 1; k < length; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         i += length;
         if (c < 0x80) {
             bytes += static_cast<char>(c);
@@ -128,7 +131,8 @@ struct Outcome_t {
 
 // The names as waypoints of one file, each with its own place; with ascii, an ASCII name after
 // each and every other name after an ASCII word.
-Outcome_t Convert(const Words_t& words, std::size_t count, bool ascii, const std::vector<std::string>& options) {
+Outcome_t Convert(const Words_t& words, std::size_t count, bool ascii,
+                  const std::vector<std::string>& options) {
     tbk::FileBuilder_t file(105);
     file.Header();
     for (std::size_t i = 0; i < count; ++i) {
@@ -160,7 +164,8 @@ Outcome_t Convert(const Words_t& words, std::size_t count, bool ascii, const std
 TEST(CodePageGuess, AutoChoosesThePageOrWarns) {
     const std::size_t kCounts[] = {1, 5, 30};
     std::ostringstream table;
-    table << "| code page | 1 | 5 | 30 | 1 + ASCII | 5 + ASCII | 30 + ASCII |\n|---|---|---|---|---|---|---|\n";
+    table
+        << "| code page | 1 | 5 | 30 | 1 + ASCII | 5 + ASCII | 30 + ASCII |\n|---|---|---|---|---|---|---|\n";
     int right = 0, cases = 0;
     for (const Words_t& words : kWords) {
         ASSERT_EQ(words.words.size(), 30u) << words.code_page;
@@ -171,11 +176,17 @@ TEST(CodePageGuess, AutoChoosesThePageOrWarns) {
                 const bool ok = outcome.code_page == words.code_page;
                 EXPECT_LE(outcome.warnings, 1) << outcome.text;
                 // Wrong only with a warning; 30 names decide without one.
-                EXPECT_TRUE(ok || outcome.warnings == 1) << words.code_page << " " << count << " " << outcome.text;
-                if (count == 30) EXPECT_TRUE(ok && outcome.warnings == 0) << words.code_page << " " << outcome.text;
-                table << " " << (ok ? "right" : outcome.warnings ? std::to_string(outcome.code_page) : "WRONG " + std::to_string(outcome.code_page))
-                      << (outcome.warnings ? ", warned" : "");
-                table << " |";
+                EXPECT_TRUE(ok || outcome.warnings == 1)
+                    << words.code_page << " " << count << " " << outcome.text;
+                if (count == 30) {
+                    EXPECT_TRUE(ok && outcome.warnings == 0) << words.code_page << " " << outcome.text;
+                }
+                const std::string read_as = std::to_string(outcome.code_page);
+                table << " "
+                      << (ok                 ? "right"
+                          : outcome.warnings ? read_as
+                                             : "WRONG " + read_as)
+                      << (outcome.warnings ? ", warned" : "") << " |";
                 right += ok && outcome.warnings == 0;
                 ++cases;
             }
@@ -195,7 +206,8 @@ TEST(CodePageGuess, WithoutOptionOneWarningNamesTheLikelyPage) {
             EXPECT_EQ(outcome.text, "");
         } else {
             EXPECT_EQ(outcome.warnings, 1) << outcome.text;
-            EXPECT_NE(outcome.text.find(base::DescribeCodePage(words.code_page)), std::string::npos) << outcome.text;
+            EXPECT_NE(outcome.text.find(base::DescribeCodePage(words.code_page)), std::string::npos)
+                << outcome.text;
             EXPECT_NE(outcome.text.find("--codepage " + std::string(base::CodePageName(words.code_page))),
                       std::string::npos)
                 << outcome.text;
@@ -218,7 +230,8 @@ TEST(CodePageGuess, PagesByName) {
     tool::Run({"--help"}, help, err);
     for (std::size_t i = 0; i < base::kCodePageNameCount; ++i) {
         const base::CodePageName_t& page = base::kCodePageNames[i];
-        EXPECT_NE(help.str().find(std::to_string(page.code_page) + " " + page.name), std::string::npos) << page.name;
+        EXPECT_NE(help.str().find(std::to_string(page.code_page) + " " + page.name), std::string::npos)
+            << page.name;
     }
 }
 

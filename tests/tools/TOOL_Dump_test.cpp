@@ -131,7 +131,8 @@ TEST(DumpJson, TextsKeepTheirBytes) {
     w.body.text_7 = "\x81\x40 double";
     const Run_t run = DumpBytes(tbk::FileBuilder_t(105).Header().Waypoint(w).Bytes());
     // 0x81 is no character of the default page: one line says so, and the bytes stay.
-    EXPECT_EQ(run.err.find("warning: the texts are not text of code page 1252"), run.path.size() + 10) << run.err;
+    EXPECT_EQ(run.err.find("warning: the texts are not text of code page 1252"), run.path.size() + 10)
+        << run.err;
     const test::Json_t json = test::ReadJson(run.out);
     const test::Json_t& got = json["waypoints"][0];
     EXPECT_EQ(got["name"].Str(), std::string("N\x01\"\\\x7F\xFF", 6));
