@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "base/BASE_CodePage.h"
 #include "tools/TOOL_Json.h"
 
 namespace tool {
@@ -286,6 +287,9 @@ void WriteDumpJson(std::ostream& out, const trove::Database_t& db, const trove::
     json.UInt(doc.format_version);
     json.Key("data_version");
     json.UInt(doc.data_version);
+    // The page the texts below were read in.
+    json.Key("code_page");
+    json.UInt(base::CurrentCodePage());
 
     json.Key("waypoints");
     json.BeginArray();

@@ -24,9 +24,11 @@ int Export(ExportWriter_t writer, const Options_t& options, std::ostream& out, s
     Loaded_t loaded;
     const int code = LoadForTool(options, loaded, err);
     if (code == kExitNotOpened || (code != kExitOk && !options.partial)) return code;
+    Options_t read = options;  // with the page --codepage auto chose
+    read.code_page = loaded.code_page_used;
     for (const trove::LoadNote_t& note : loaded.notes) {
         std::string line;
-        base::AppendUtf8(line, trove::DescribeNote(note), options.code_page);
+        base::AppendUtf8(line, trove::DescribeNote(note), read.code_page);
         // A name may hold line breaks; the note stays one line.
         for (char& c : line)
             if (static_cast<unsigned char>(c) < 0x20) c = ' ';
@@ -34,7 +36,7 @@ int Export(ExportWriter_t writer, const Options_t& options, std::ostream& out, s
     }
 
     const ExportInput_t input{loaded.db, loaded.doc, loaded.result,
-                              FileName(options.file), options};
+                              FileName(options.file), read};
     std::size_t replaced = 0;
     int written = kExitOk;
     try {
@@ -48,7 +50,7 @@ int Export(ExportWriter_t writer, const Options_t& options, std::ostream& out, s
     }
     if (written != kExitOk) return written;
     if (replaced != 0) {
-        err << prefix << replaced << " characters that are not text of code page " << options.code_page
+        err << prefix << replaced << " characters that are not text of code page " << read.code_page
             << " replaced by U+FFFD\n";
     }
     return code;

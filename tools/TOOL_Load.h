@@ -21,6 +21,7 @@ struct Loaded_t {
     // First, so that it goes last: the tables were ordered under this code page, and every
     // lookup and every text written after the load needs it too.
     std::optional<CodePageScope_t> code_page;
+    unsigned code_page_used = kDefaultCodePage;  // the page the texts are read in
     trove::Database_t db;
     trove::DocInfo_t& doc;
     trove::LoadResult_t result;
@@ -28,7 +29,9 @@ struct Loaded_t {
 };
 
 // Loads options.file ("-": all of standard input, options.input or std::cin; options.bytes when
-// given) into loaded with options.code_page selected for as long as loaded lives. Returns kExitOk
+// given) into loaded with options.code_page selected for as long as loaded lives (with
+// --codepage auto, the page chosen from the file's texts; without --codepage, a warning when
+// another page looks likely). Returns kExitOk
 // when it loaded; otherwise writes one line naming the path and the reason (the exception's
 // class, source and line) to err and returns kExitNotOpened (also for a folder or a device) or
 // kExitRefused. After a refusal loaded holds whatever was read before it. Exhausted memory

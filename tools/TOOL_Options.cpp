@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "base/BASE_CodePageUnicode.h"
+#include "base/BASE_CodePageNames.h"
 
 namespace tool {
 
@@ -37,16 +37,14 @@ bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts
             options.category = args[++i];
         } else if (arg == "--codepage") {
             const std::string& value = args[++i];
-            const unsigned long number = value.find_first_not_of("0123456789") == std::string::npos &&
-                                                 !value.empty() && value.size() < 6
-                                             ? std::stoul(value)
-                                             : 0;
-            if (!base::HasUnicodeTable(static_cast<unsigned>(number))) {
-                error = "unknown code page " + value +
-                        " (874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258, 932, 936, 949 or 950)";
+            const unsigned number = base::CodePageFromText(value);
+            if (number == 0 && value != "auto") {
+                error = "unknown code page " + value + " (auto, a number or a name that --help lists)";
                 return false;
             }
-            options.code_page = static_cast<unsigned>(number);
+            options.code_page = number == 0 ? kDefaultCodePage : number;
+            options.code_page_given = true;
+            options.code_page_auto = number == 0;
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option " + arg;
             return false;

@@ -18,6 +18,8 @@ struct Options_t {
     std::string output;              // empty: standard output
     std::string directory;           // -d DIR: one output per FILE there
     unsigned code_page = kDefaultCodePage;
+    bool code_page_given = false;  // --codepage: no warning of another likely page
+    bool code_page_auto = false;   // --codepage auto: chosen from the file's texts
     bool partial = false;
     bool help = false;
     std::string category = kDefaultCategory;
@@ -37,7 +39,7 @@ struct Accepts_t {
 };
 
 // Parses the arguments after the command's name. False with a one-line reason for options the
-// command does not accept, an option given twice, a missing value, an unknown code page, no
+// command does not accept, an option given twice, a missing value, an unknown code page (a number, a name or auto), no
 // FILE, more than one FILE without -d, or -o with -d (--help needs no FILE). Every command that
 // writes takes -d DIR.
 bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts, Options_t& options,

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/BASE_CodePageNames.h"
 #include "tools/TOOL_HtmlPage.h"
 #include "web/WEB_Convert.h"
 
@@ -79,6 +80,19 @@ std::string Style() {
     return tool::kHtmlStyle;
 }
 
+// [[number, "1251 (cyrillic)"], ...]: the code pages the tool knows, Western first.
+emscripten::val CodePages() {
+    emscripten::val pages = emscripten::val::array();
+    for (std::size_t i = 0; i < base::kCodePageNameCount; ++i) {
+        const unsigned number = base::kCodePageNames[i].code_page;
+        emscripten::val page = emscripten::val::array();
+        page.call<void>("push", number);
+        page.call<void>("push", base::DescribeCodePage(number));
+        pages.call<void>("push", page);
+    }
+    return pages;
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(trovix) {
@@ -87,6 +101,7 @@ EMSCRIPTEN_BINDINGS(trovix) {
         .function("bytes", &Input_t::Bytes);
     emscripten::function("convert", &Run);
     emscripten::function("style", &Style);
+    emscripten::function("codePages", &CodePages);
 }
 
 }  // namespace web

@@ -29,7 +29,9 @@ int Convert(const Request_t& request, std::ostream& out, std::ostream& err) {
     options.file = request.name;
     options.files = {request.name};
     options.bytes = request.bytes;
-    options.code_page = request.code_page;
+    options.code_page = request.code_page == 0 ? tool::kDefaultCodePage : request.code_page;
+    options.code_page_given = true;
+    options.code_page_auto = request.code_page == 0;
     options.partial = request.partial;
     try {
         if (request.command == "dump") return tool::Dump(options, out, err);

@@ -63,8 +63,9 @@ void ExpectRefused(const Run_t& run, const std::string& reason) {
 TEST(DumpJson, TopLevelKeysInContractOrder) {
     const test::Json_t json = DumpJson(tbk::SampleFile(105));
     EXPECT_EQ(json.Keys(),
-              (std::vector<std::string>{"format", "format_version", "data_version", "waypoints", "routes",
-                                        "tracks", "maps", "route0", "volume", "renamed", "notes"}));
+              (std::vector<std::string>{"format", "format_version", "data_version", "code_page", "waypoints",
+                                        "routes", "tracks", "maps", "route0", "volume", "renamed", "notes"}));
+    EXPECT_EQ(json["code_page"].Int(), 1252);
     EXPECT_EQ(json["format"].Str(), "current");
     EXPECT_EQ(json["format_version"].Int(), 100);
     EXPECT_EQ(json["data_version"].Int(), 105);
@@ -128,7 +129,11 @@ TEST(DumpJson, TextsKeepTheirBytes) {
     w.body.text_1 = "\x1F\x80\xA0 x";
     w.body.text_2 = "tab\there";
     w.body.text_7 = "\x81\x40 double";
-    const test::Json_t json = DumpJson(tbk::FileBuilder_t(105).Header().Waypoint(w));
+    const Run_t run = DumpBytes(tbk::FileBuilder_t(105).Header().Waypoint(w).Bytes());
+    // 0x81 is no character of the default page: one line says so, and the bytes stay.
+    EXPECT_EQ(run.err.find("warning: the texts are not text of code page 1252"), run.path.size() + 10)
+        << run.err;
+    const test::Json_t json = test::ReadJson(run.out);
     const test::Json_t& got = json["waypoints"][0];
     EXPECT_EQ(got["name"].Str(), std::string("N\x01\"\\\x7F\xFF", 6));
     EXPECT_EQ(got["text_1"].Str(), "\x1F\x80\xA0 x");

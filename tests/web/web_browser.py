@@ -72,7 +72,7 @@ def problems(browser, page):
 
 
 def tool(trovix, command, source, code_page, partial=False):
-    args = [os.path.abspath(trovix), command, os.path.basename(source), "--codepage", str(code_page)] + (["--partial"] if partial else [])
+    args = [os.path.abspath(trovix), command, os.path.basename(source), "--codepage", str(code_page or "auto")] + (["--partial"] if partial else [])
     return subprocess.run(args, cwd=os.path.dirname(os.path.abspath(source)), capture_output=True)
 
 

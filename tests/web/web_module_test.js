@@ -18,7 +18,7 @@ function check(what, ok, detail) {
 
 // What the tool writes for `trovix COMMAND NAME [--codepage CP] [--partial]` in the file's folder.
 function tool(command, file, codePage, partial) {
-  const args = [command, path.basename(file), '--codepage', String(codePage)].concat(partial ? ['--partial'] : []);
+  const args = [command, path.basename(file), '--codepage', String(codePage || 'auto')].concat(partial ? ['--partial'] : []);
   const run = childProcess.spawnSync(trovix, args, {cwd: path.dirname(file), maxBuffer: 1 << 30});
   return {code: run.status, out: run.stdout, err: run.stderr.toString()};
 }
@@ -44,12 +44,12 @@ async function main() {
     const module = await require(modulePath)({
       wasmBinary: fs.readFileSync(modulePath.replace(/\.js$/, '.wasm')), print: () => {}, printErr: () => {}});
     const cases = [
-      [example, 1252, false], [path.join(folder, 'sjis.tbk'), 932, false], [cyrillic, 1251, false],
+      [example, 1252, false], [path.join(folder, 'sjis.tbk'), 932, false], [cyrillic, 1251, false], [cyrillic, 0, false],
       [path.join(folder, 'antimeridian.tbk'), 1252, false], [path.join(folder, 'damaged.tbk'), 1252, false],
       [path.join(folder, 'damaged.tbk'), 1252, true]];
     for (const [file, codePage, partial] of cases) {
       for (const command of COMMANDS) {
-        const what = path.basename(file) + ' ' + command + ' --codepage ' + codePage + (partial ? ' --partial' : '');
+        const what = path.basename(file) + ' ' + command + ' --codepage ' + (codePage || 'auto') + (partial ? ' --partial' : '');
         const expected = tool(command, file, codePage, partial);
         const got = page(module, command, file, codePage, partial);
         check(what + ': the same bytes', Buffer.compare(expected.out, got.out) === 0,

@@ -3,11 +3,6 @@
 // of `trovix html`. Messages go into the page; nothing is sent anywhere.
 (function () {
   'use strict';
-  var CODE_PAGES = [
-    [1252, 'Western European'], [874, 'Thai'], [1250, 'Central European'], [1251, 'Cyrillic'],
-    [1253, 'Greek'], [1254, 'Turkish'], [1255, 'Hebrew'], [1256, 'Arabic'], [1257, 'Baltic'],
-    [1258, 'Vietnamese'], [932, 'Japanese (Shift-JIS)'], [936, 'Simplified Chinese (GBK)'],
-    [949, 'Korean'], [950, 'Traditional Chinese (Big5)']];
   // The tool's command, the extension `-d` gives its output, and the download's type.
   var FORMATS = [
     ['gpx', '.gpx', 'application/gpx+xml'], ['kml', '.kml', 'application/vnd.google-earth.kml+xml'],
@@ -187,10 +182,6 @@
     convertAll();
   }
 
-  CODE_PAGES.forEach(function (c) {
-    var option = element('option', {value: c[0]}, c[0] + ' ' + c[1]);
-    $('codepage').appendChild(option);
-  });
   $('files').addEventListener('change', function () { choose(this.files); });
   $('codepage').addEventListener('change', convertAll);
   $('partial').addEventListener('change', convertAll);
@@ -209,6 +200,11 @@
   TrovixModule({wasmBinary: decode(TROVIX_WASM), print: quiet, printErr: quiet}).then(function (m) {
     module = m;
     document.head.appendChild(element('style', {}, module.style()));
+    // auto (0): the page the file's texts look like, as --codepage auto chooses it.
+    $('codepage').appendChild(element('option', {value: 0}, 'auto (from the file\'s texts)'));
+    module.codePages().forEach(function (c) {
+      $('codepage').appendChild(element('option', {value: c[0]}, c[1]));
+    });
     status.textContent = 'Ready: choose or drop files. Nothing leaves this computer.';
     document.body.dataset.state = 'ready';
     convertAll();
