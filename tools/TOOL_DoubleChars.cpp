@@ -36,11 +36,49 @@ bool RoundTrips(std::uint64_t mantissa, int count, int exponent, double value, D
     return true;
 }
 
+constexpr double kTwoTo53 = 9007199254740992.0;
+
+// The digits of a whole number below 2^53, trailing zeros cut, as a value of decimals decimals.
+Digits_t FromWhole(std::uint64_t whole, int decimals) {
+    Digits_t out;
+    char reversed[20];
+    int n = 0;
+    do {
+        reversed[n++] = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
+    out.exponent = n - 1 - decimals;
+    int first = 0;
+    while (first < n - 1 && reversed[first] == '0') ++first;
+    for (int i = n - 1; i >= first; --i) out.digits[out.count++] = reversed[i];
+    return out;
+}
+
+// Most values of a data file have a few decimals (altitudes, depths, distances): the number of
+// k decimals nearest to value reads back as value, and numbers of k decimals lie further apart
+// than doubles there, so that it is the only one and no shorter one does. Found without printf,
+// which is slow where it computes in software quadruple precision (the WebAssembly build).
+bool FewDecimals(double value, Digits_t& out) {
+    const double ulp = std::nextafter(value, 2 * value) - value;
+    double scale = 1.0;
+    for (int k = 0; k <= 8; ++k, scale *= 10) {
+        const double scaled = value * scale;
+        if (scaled >= kTwoTo53 || 1.0 / scale <= 2 * ulp) return false;
+        const double whole = std::floor(scaled + 0.5);
+        if (whole / scale == value) {
+            out = FromWhole(static_cast<std::uint64_t>(whole), k);
+            return true;
+        }
+    }
+    return false;
+}
+
 // Of the numbers of p significant digits, the one nearest to value when it reads back as value,
 // else its neighbour on value's other side: the shortest text's digits, as the shortest
 // round-trip algorithms choose them.
 Digits_t Shortest(double value) {
     Digits_t out;
+    if (FewDecimals(value, out)) return out;
     for (int p = 1; p <= 17; ++p) {
         char text[40];
         std::snprintf(text, sizeof text, "%.*e", p - 1, value);
@@ -76,13 +114,21 @@ std::to_chars_result Put(char* first, char* last, const std::string& text) {
 std::string Scientific(const Digits_t& d) {
     std::string text(1, d.digits[0]);
     if (d.count > 1) text.append(".").append(d.digits + 1, static_cast<std::size_t>(d.count - 1));
-    char exponent[16];
-    std::snprintf(exponent, sizeof exponent, "e%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
-    return text + exponent;
+    text += d.exponent < 0 ? "e-" : "e+";
+    const int exponent = std::abs(d.exponent);
+    if (exponent >= 100) text += static_cast<char>('0' + exponent / 100);
+    text += static_cast<char>('0' + exponent / 10 % 10);
+    text += static_cast<char>('0' + exponent % 10);
+    return text;
 }
 
 // A whole number is written with all its digits, not the shortest ones padded with zeros.
 std::string Fixed(const Digits_t& d, double value) {
+    if (d.exponent >= d.count - 1 && value < kTwoTo53) {
+        // Below 2^53 the shortest digits of a whole number are all of its digits.
+        return std::string(d.digits, static_cast<std::size_t>(d.count)) +
+               std::string(static_cast<std::size_t>(d.exponent - d.count + 1), '0');
+    }
     if (d.exponent >= d.count - 1) {
         char text[400];
         std::snprintf(text, sizeof text, "%.0f", value);

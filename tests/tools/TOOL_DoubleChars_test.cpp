@@ -44,6 +44,8 @@ std::vector<double> Samples() {
         values.push_back(whole * std::pow(10.0, static_cast<int>(random() % 12)));
         values.push_back(static_cast<double>(static_cast<std::int64_t>(random() % 20000000) - 10000000) /
                          std::pow(10.0, static_cast<int>(random() % 8)));
+        values.push_back(static_cast<double>(random() >> (11 + random() % 40)) /
+                         std::pow(10.0, static_cast<int>(random() % 10)));
     }
     for (int e = -1074; e <= 1023; ++e) {
         const double power = std::ldexp(1.0, e);
