@@ -56,7 +56,12 @@
 
   // The file's bytes into the module's memory, a piece at a time: never twice whole in the tab.
   async function readInto(file) {
-    var input = new module.Input(file.size);
+    var input;
+    try {
+      input = new module.Input(file.size);
+    } catch (e) {
+      throw new Error('out of memory: the file is too large for this browser');
+    }
     for (var at = 0; at < file.size; at += READ_PIECE) {
       var piece = new Uint8Array(await file.slice(at, at + READ_PIECE).arrayBuffer());
       input.bytes().set(piece, at);
@@ -162,7 +167,8 @@
       } catch (e) {
         var section = $('results').lastElementChild;
         showMessages(section, [chosen[i].name + ': ' + (/memory|Aborted/.test(String(e))
-          ? 'out of memory: the file is too large for this browser' : 'failed: ' + e)], true);
+          ? 'out of memory: the file is too large for this browser'
+          : 'cannot be read: ' + (e && e.message ? e.message : e))], true);
       }
     }
     if (mine !== run) return;
