@@ -98,11 +98,12 @@
     return box;
   }
 
-  function showMessages(section, lines, refused) {
+  // lines: the tool's, in order; refusal: the one that says why the file was refused, if any.
+  function showMessages(section, lines, refusal) {
     if (!lines.length) return;
     var list = element('ul', {class: 'messages'});
-    lines.forEach(function (line, i) {
-      list.appendChild(element('li', refused && i === 0 ? {class: 'refused'} : {}, line));
+    lines.forEach(function (line) {
+      list.appendChild(element('li', line === refusal ? {class: 'refused'} : {}, line));
     });
     section.appendChild(list);
   }
@@ -113,17 +114,21 @@
     $('results').appendChild(section);
     var input = await readInto(file);
     try {
-      var lines = [], refused = false, made = [];
+      var lines = [], refusal = null, made = [];
       FORMATS.forEach(function (f) {
         var result = convert(input, f[0], file.name, f[2]);
         section.dataset['ms' + f[0]] = result.ms.toFixed(1);
         result.messages.split('\n').forEach(function (line) {
           if (line && lines.indexOf(line) < 0) lines.push(line);
         });
-        if (result.code !== 0) refused = true;
+        // A command that fails says why in its last line.
+        if (result.code !== 0 && refusal === null) {
+          var said = result.messages.trim().split('\n');
+          refusal = said[said.length - 1];
+        }
         if (written(result)) made.push([f[1], result.blob]);
       });
-      showMessages(section, lines, refused);
+      showMessages(section, lines, refusal);
       if (!made.length) return;
       var base = stem(file.name), name = base;
       for (var n = 2; names.has(name); n++) name = base + '-' + n;
@@ -166,9 +171,10 @@
         await convertFile(chosen[i], i, outputs, names);
       } catch (e) {
         var section = $('results').lastElementChild;
-        showMessages(section, [chosen[i].name + ': ' + (/memory|Aborted/.test(String(e))
+        var line = chosen[i].name + ': ' + (/memory|Aborted/.test(String(e))
           ? 'out of memory: the file is too large for this browser'
-          : 'cannot be read: ' + (e && e.message ? e.message : e))], true);
+          : 'cannot be read: ' + (e && e.message ? e.message : e));
+        showMessages(section, [line], line);
       }
     }
     if (mine !== run) return;
