@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+// Outside Windows only: the texts made with printf and strtod need C libraries that round them
+// exactly (glibc's, emscripten's); the fallback serves only builds whose library lacks to_chars.
 namespace {
 
 std::string Text(std::to_chars_result (*write)(char*, char*, double), double value) {
