@@ -80,12 +80,11 @@ double Atan(double x) {
                                    9.82793723247329054082e-01, 1.57079632679489655800e+00};
     static const double kLow[] = {2.26987774529616870924e-17, 3.06161699786838301793e-17,
                                   1.39033110312309984516e-17, 6.12323399573676603587e-17};
-    static const double kT[] = {3.33333333333329318027e-01,  -1.99999999998764832476e-01,
-                                1.42857142725034663711e-01,  -1.11111104054623557880e-01,
-                                9.09088713343650656196e-02,  -7.69187620504482999495e-02,
-                                6.66107313738753120669e-02,  -5.83357013379057348645e-02,
-                                4.97687799461593236017e-02,  -3.65315727442169155270e-02,
-                                1.62858201153657823623e-02};
+    static const double kT[] = {
+        3.33333333333329318027e-01,  -1.99999999998764832476e-01, 1.42857142725034663711e-01,
+        -1.11111104054623557880e-01, 9.09088713343650656196e-02,  -7.69187620504482999495e-02,
+        6.66107313738753120669e-02,  -5.83357013379057348645e-02, 4.97687799461593236017e-02,
+        -3.65315727442169155270e-02, 1.62858201153657823623e-02};
     const std::uint32_t ix = HighBits(x);
     const bool negative = std::signbit(x);
     if (ix >= 0x44100000) {  // |x| >= 2^66
@@ -93,18 +92,18 @@ double Atan(double x) {
         return negative ? -kHigh[3] : kHigh[3];
     }
     int id;
-    if (ix < 0x3fdc0000) {                // |x| < 0.4375
-        if (ix < 0x3e400000) return x;    // |x| < 2^-27
+    if (ix < 0x3fdc0000) {              // |x| < 0.4375
+        if (ix < 0x3e400000) return x;  // |x| < 2^-27
         id = -1;
     } else {
         x = std::fabs(x);
-        if (ix < 0x3fe60000) {            // |x| < 11/16
+        if (ix < 0x3fe60000) {  // |x| < 11/16
             id = 0;
             x = (2.0 * x - 1.0) / (2.0 + x);
-        } else if (ix < 0x3ff30000) {     // |x| < 19/16
+        } else if (ix < 0x3ff30000) {  // |x| < 19/16
             id = 1;
             x = (x - 1.0) / (x + 1.0);
-        } else if (ix < 0x40038000) {     // |x| < 2.4375
+        } else if (ix < 0x40038000) {  // |x| < 2.4375
             id = 2;
             x = (x - 1.5) / (1.0 + 1.5 * x);
         } else {
@@ -129,10 +128,14 @@ double Sin(double x) {
     if (ix >= kReducible) return std::sin(x);
     double y0, y1;
     switch (ReduceByHalfPi(x, y0, y1) & 3) {
-        case 0: return KernelSin(y0, y1, true);
-        case 1: return KernelCos(y0, y1);
-        case 2: return -KernelSin(y0, y1, true);
-        default: return -KernelCos(y0, y1);
+        case 0:
+            return KernelSin(y0, y1, true);
+        case 1:
+            return KernelCos(y0, y1);
+        case 2:
+            return -KernelSin(y0, y1, true);
+        default:
+            return -KernelCos(y0, y1);
     }
 }
 
@@ -142,10 +145,14 @@ double Cos(double x) {
     if (ix >= kReducible) return std::cos(x);
     double y0, y1;
     switch (ReduceByHalfPi(x, y0, y1) & 3) {
-        case 0: return KernelCos(y0, y1);
-        case 1: return -KernelSin(y0, y1, true);
-        case 2: return -KernelCos(y0, y1);
-        default: return KernelSin(y0, y1, true);
+        case 0:
+            return KernelCos(y0, y1);
+        case 1:
+            return -KernelSin(y0, y1, true);
+        case 2:
+            return -KernelCos(y0, y1);
+        default:
+            return KernelSin(y0, y1, true);
     }
 }
 

@@ -96,9 +96,7 @@ emscripten::val CodePages() {
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(trovix) {
-    emscripten::class_<Input_t>("Input")
-        .constructor<unsigned>()
-        .function("bytes", &Input_t::Bytes);
+    emscripten::class_<Input_t>("Input").constructor<unsigned>().function("bytes", &Input_t::Bytes);
     emscripten::function("convert", &Run);
     emscripten::function("style", &Style);
     emscripten::function("codePages", &CodePages);

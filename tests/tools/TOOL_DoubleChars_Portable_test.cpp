@@ -1,5 +1,3 @@
-#include "tools/TOOL_DoubleChars.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +7,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include "tools/TOOL_DoubleChars.h"
 
 // Outside Windows only: the texts made with printf and strtod need C libraries that round them
 // exactly (glibc's, emscripten's); the fallback serves only builds whose library lacks to_chars.
@@ -23,8 +23,9 @@ std::string Text(std::to_chars_result (*write)(char*, char*, double), double val
 
 std::string Library(double value, bool fixed) {
     char buffer[400];
-    const std::to_chars_result r = fixed ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
-                                         : std::to_chars(buffer, buffer + sizeof buffer, value);
+    const std::to_chars_result r =
+        fixed ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+              : std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, r.ptr);
 }
 
@@ -32,9 +33,24 @@ std::string Library(double value, bool fixed) {
 // decimals as altitudes and distances have, powers of two and ten and their neighbours.
 std::vector<double> Samples() {
     std::mt19937_64 random(20261209);
-    std::vector<double> values = {0.0, -0.0, 1.0, -1.0, 0.1, 0.5, 1e22, 1e23, 9007199254740993.0, 5e-324,
-                                  std::numeric_limits<double>::max(), std::numeric_limits<double>::min(),
-                                  123456789012345680000.0, 1e-7, 100000.0, 1000000.0, 0.001, 0.0001};
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  1.0,
+                                  -1.0,
+                                  0.1,
+                                  0.5,
+                                  1e22,
+                                  1e23,
+                                  9007199254740993.0,
+                                  5e-324,
+                                  std::numeric_limits<double>::max(),
+                                  std::numeric_limits<double>::min(),
+                                  123456789012345680000.0,
+                                  1e-7,
+                                  100000.0,
+                                  1000000.0,
+                                  0.001,
+                                  0.0001};
     for (int i = 0; i < 20000; ++i) {
         std::uint64_t bits = random();
         double value;
@@ -64,7 +80,8 @@ TEST(DoubleChars, PrintfAndStrtodGiveTheLibrarysBytes) {
     int failures = 0;
     for (const double value : Samples()) {
         for (const bool fixed : {false, true}) {
-            const std::string ours = Text(fixed ? tool::FixedCharsByPrintf : tool::ShortestCharsByPrintf, value);
+            const std::string ours =
+                Text(fixed ? tool::FixedCharsByPrintf : tool::ShortestCharsByPrintf, value);
             if (ours != Library(value, fixed) && ++failures <= 10) {
                 ADD_FAILURE() << (fixed ? "fixed " : "shortest ") << Library(value, true) << ": " << ours
                               << " instead of " << Library(value, fixed);
@@ -76,7 +93,8 @@ TEST(DoubleChars, PrintfAndStrtodGiveTheLibrarysBytes) {
 
 TEST(DoubleChars, TooSmallABufferIsSaidSo) {
     char buffer[4];
-    EXPECT_EQ(tool::ShortestCharsByPrintf(buffer, buffer + sizeof buffer, 0.125).ec, std::errc::value_too_large);
+    EXPECT_EQ(tool::ShortestCharsByPrintf(buffer, buffer + sizeof buffer, 0.125).ec,
+              std::errc::value_too_large);
     EXPECT_EQ(tool::FixedCharsByPrintf(buffer, buffer + sizeof buffer, 1e10).ec, std::errc::value_too_large);
 }
 
