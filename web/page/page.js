@@ -9,7 +9,7 @@
     ['geojson', '.geojson', 'application/geo+json'], ['csv', '.csv', 'text/csv'],
     ['dump', '.json', 'application/json']];
   var EXIT_REFUSED = 2;
-  var READ_PIECE = 1 << 22;
+  var READ_PIECE = 1 << 20;
   // A larger page of the tool (hundreds of thousands of markers and rows) would take the tab's
   // memory and minutes to lay out.
   var VIEW_LIMIT = 16 << 20;
@@ -62,9 +62,21 @@
     } catch (e) {
       throw new Error('out of memory: the file is too large for this browser');
     }
-    for (var at = 0; at < file.size; at += READ_PIECE) {
-      var piece = new Uint8Array(await file.slice(at, at + READ_PIECE).arrayBuffer());
-      input.bytes().set(piece, at);
+    try {
+      // One buffer, handed to the stream and back for each piece: no garbage of the file's size
+      // left to the collector.
+      var reader = file.stream().getReader({mode: 'byob'}), buffer = new ArrayBuffer(READ_PIECE), at = 0;
+      for (;;) {
+        var piece = await reader.read(new Uint8Array(buffer));
+        if (piece.done) break;
+        input.bytes().set(piece.value, at);
+        at += piece.value.length;
+        buffer = piece.value.buffer;
+      }
+      if (at !== file.size) throw new Error('the file changed while it was read');
+    } catch (e) {
+      input.delete();
+      throw e;
     }
     return input;
   }
