@@ -1,0 +1,62 @@
+#pragma once
+// The layers of a loaded file, named as GDAL's GPX driver names them, each with its schema and
+// the kind of its geometry.
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "model/MODEL_Features.h"
+#include "model/MODEL_Schema.h"
+
+namespace model {
+
+enum class LayerId_t { Waypoints, Routes, RoutePoints, Tracks, TrackPoints };
+constexpr std::size_t kLayerCount = 5;
+constexpr LayerId_t kLayers[kLayerCount] = {LayerId_t::Waypoints, LayerId_t::Routes, LayerId_t::RoutePoints,
+                                            LayerId_t::Tracks, LayerId_t::TrackPoints};
+
+enum class GeometryType_t {
+    Point,  // waypoints, route_points (none where the waypoint is missing), track_points
+    Line,   // routes, tracks: lines of parts (one part each; more where a writer cuts them)
+};
+
+// "waypoints", "routes", "route_points", "tracks", "track_points".
+const char* LayerName(LayerId_t layer);
+// False when no layer has that name.
+bool FindLayer(std::string_view name, LayerId_t& layer);
+GeometryType_t GeometryOf(LayerId_t layer);
+const Schema_t& SchemaOf(LayerId_t layer);
+
+// A feature's value of the field at index in its layer's schema.
+inline Value_t ValueOf(const Waypoint_t& f, std::size_t field) {
+    return SchemaOf(LayerId_t::Waypoints)[field].value(&f);
+}
+inline Value_t ValueOf(const Route_t& f, std::size_t field) {
+    return SchemaOf(LayerId_t::Routes)[field].value(&f);
+}
+inline Value_t ValueOf(const RoutePoint_t& f, std::size_t field) {
+    return SchemaOf(LayerId_t::RoutePoints)[field].value(&f);
+}
+inline Value_t ValueOf(const Track_t& f, std::size_t field) {
+    return SchemaOf(LayerId_t::Tracks)[field].value(&f);
+}
+inline Value_t ValueOf(const TrackPoint_t& f, std::size_t field) {
+    return SchemaOf(LayerId_t::TrackPoints)[field].value(&f);
+}
+
+// The schema's fields with the feature's name (a track point's track), latitude, longitude and
+// altitude first, where the outputs that write every field put them, the rest after in schema
+// order.
+const std::vector<const Field_t*>& PositionFirst(LayerId_t layer);
+
+// each(field, value) for every field of the feature: in schema order, or position first.
+template <class Feature, class Each>
+void ForEachField(LayerId_t layer, const Feature& feature, bool position_first, Each&& each) {
+    if (position_first) {
+        for (const Field_t* field : PositionFirst(layer)) each(*field, field->value(&feature));
+    } else {
+        for (const Field_t& field : SchemaOf(layer)) each(field, field.value(&feature));
+    }
+}
+
+}  // namespace model
