@@ -1,5 +1,6 @@
 #pragma once
 // How every output writes numbers, positions and times as text.
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
