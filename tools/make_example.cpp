@@ -1,6 +1,7 @@
 // Writes the example data file: Alpine huts, peaks, lakes and towns, two routes, a hike track,
 // two maps, a route-0 entry and a volume record, in data version 105.
 // Usage: make_example [OUTPUT]   (default examples/example.tbk)
+//        make_example --samples FOLDER   (the sample files of make_example_samples.h)
 // The output depends on nothing but this source, so reruns give the same bytes.
 #include <cmath>
 #include <cstdint>
@@ -11,6 +12,7 @@
 
 #include "tbk/TBK_BigFile.h"
 #include "tbk/TBK_FileBuilder.h"
+#include "tools/make_example_samples.h"
 
 namespace {
 
@@ -245,9 +247,18 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    if (argc == 3 && std::string(argv[1]) == "--samples") {
+        try {
+            WriteSamples(argv[2]);
+            return 0;
+        } catch (const std::exception& e) {
+            std::cerr << "make_example: " << e.what() << "\n";
+            return 1;
+        }
+    }
     if (argc > 2) {
         std::cerr << "usage: make_example [OUTPUT] | make_example --waypoints N OUTPUT | make_example "
-                     "--tracks N POINTS OUTPUT\n";
+                     "--tracks N POINTS OUTPUT | make_example --samples FOLDER\n";
         return 1;
     }
     const std::string path = argc == 2 ? argv[1] : "examples/example.tbk";
