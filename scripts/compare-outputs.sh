@@ -34,10 +34,10 @@ git worktree add --detach "$work/base" "$base_rev" >/dev/null 2>&1
 in=$work/in
 mkdir -p "$in"
 cp examples/example.tbk "$in/example.tbk"
-"$build/tools/make_example" --samples "$in" >/dev/null
+"$build/tbk/example/make_example" --samples "$in" >/dev/null
 if [ "$small" != --small ]; then
-  "$build/tools/make_example" --waypoints 200000 "$in/waypoints-200000.tbk" >/dev/null
-  "$build/tools/make_example" --tracks 20 100000 "$in/tracks-20x100000.tbk" >/dev/null
+  "$build/tbk/example/make_example" --waypoints 200000 "$in/waypoints-200000.tbk" >/dev/null
+  "$build/tbk/example/make_example" --tracks 20 100000 "$in/tracks-20x100000.tbk" >/dev/null
 fi
 
 # FILE and its options, one a line.
