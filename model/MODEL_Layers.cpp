@@ -27,13 +27,13 @@ const Feature& As(const void* feature) {
     return *static_cast<const Feature*>(feature);
 }
 
-#define MODEL_FIELD(Feature, name, type, meaning, expression)               \
-    Field_t {                                                               \
-        name, type, meaning, [](const void* feature) -> Value_t {           \
-            const Feature& f = As<Feature>(feature);                        \
-            (void)f;                                                        \
-            return expression;                                              \
-        }                                                                   \
+#define MODEL_FIELD(Feature, name, type, meaning, expression)     \
+    Field_t {                                                     \
+        name, type, meaning, [](const void* feature) -> Value_t { \
+            const Feature& f = As<Feature>(feature);              \
+            (void)f;                                              \
+            return expression;                                    \
+        }                                                         \
     }
 
 const Field_t kWaypointFields[] = {
@@ -52,7 +52,8 @@ const Field_t kWaypointFields[] = {
     MODEL_FIELD(Waypoint_t, "real_1", T::Real, "", Real(f.body.real_1)),
     MODEL_FIELD(Waypoint_t, "enum_a", T::Integer, "", Value_t::Integer(f.body.enum_a)),
     MODEL_FIELD(Waypoint_t, "enum_b", T::Integer, "", Value_t::Integer(f.body.enum_b)),
-    MODEL_FIELD(Waypoint_t, "symbol", T::Integer, "symbol", Value_t::Integer(static_cast<std::int64_t>(f.body.symbol))),
+    MODEL_FIELD(Waypoint_t, "symbol", T::Integer, "symbol",
+                Value_t::Integer(static_cast<std::int64_t>(f.body.symbol))),
     MODEL_FIELD(Waypoint_t, "text_2", T::Text, "", Text(View(f.body.text_2))),
     MODEL_FIELD(Waypoint_t, "text_3", T::Text, "", Text(View(f.body.text_3))),
     MODEL_FIELD(Waypoint_t, "text_4", T::Text, "description", Text(View(f.body.text_4))),
@@ -78,7 +79,8 @@ Value_t PointDegrees(const RoutePoint_t& f, bool latitude) {
 
 const Field_t kRoutePointFields[] = {
     MODEL_FIELD(RoutePoint_t, "route", T::Text, "the route's name", Text(View(f.route_id.name.text))),
-    MODEL_FIELD(RoutePoint_t, "waypoint", T::Text, "the waypoint's name", Text(View(f.point.waypoint.name.text))),
+    MODEL_FIELD(RoutePoint_t, "waypoint", T::Text, "the waypoint's name",
+                Text(View(f.point.waypoint.name.text))),
     MODEL_FIELD(RoutePoint_t, "latitude", T::Real, "latitude", PointDegrees(f, true)),
     MODEL_FIELD(RoutePoint_t, "longitude", T::Real, "longitude", PointDegrees(f, false)),
     MODEL_FIELD(RoutePoint_t, "altitude", T::Real, "altitude in metres",
@@ -100,7 +102,8 @@ const Field_t kTrackFields[] = {
 const Field_t kTrackPointFields[] = {
     MODEL_FIELD(TrackPoint_t, "track", T::Text, "the track's name", Text(View(f.track_id.text))),
     MODEL_FIELD(TrackPoint_t, "latitude", T::Real, "latitude", Value_t::Degrees(f.point.position.latitude)),
-    MODEL_FIELD(TrackPoint_t, "longitude", T::Real, "longitude", Value_t::Degrees(f.point.position.longitude)),
+    MODEL_FIELD(TrackPoint_t, "longitude", T::Real, "longitude",
+                Value_t::Degrees(f.point.position.longitude)),
     MODEL_FIELD(TrackPoint_t, "altitude", T::Real, "altitude in metres", Real(f.point.position.altitude)),
     MODEL_FIELD(TrackPoint_t, "time", T::Time, "time of the fix",
                 f.point.time.Has() ? Value_t::Time(*f.point.time) : Value_t::Absent()),
@@ -122,7 +125,8 @@ std::size_t Index(LayerId_t layer) {
 }
 
 std::vector<const Field_t*> MakePositionFirst(const Schema_t& schema) {
-    static constexpr std::string_view kFront[] = {"name", "route", "track", "latitude", "longitude", "altitude"};
+    static constexpr std::string_view kFront[] = {"name",     "route",     "track",
+                                                  "latitude", "longitude", "altitude"};
     std::vector<const Field_t*> order;
     for (std::string_view name : kFront) {
         const std::size_t i = schema.Find(name);
@@ -153,7 +157,8 @@ bool FindLayer(std::string_view name, LayerId_t& layer) {
 }
 
 GeometryType_t GeometryOf(LayerId_t layer) {
-    return layer == LayerId_t::Routes || layer == LayerId_t::Tracks ? GeometryType_t::Line : GeometryType_t::Point;
+    return layer == LayerId_t::Routes || layer == LayerId_t::Tracks ? GeometryType_t::Line
+                                                                    : GeometryType_t::Point;
 }
 
 const Schema_t& SchemaOf(LayerId_t layer) {

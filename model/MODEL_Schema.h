@@ -36,11 +36,12 @@ struct Value_t {
 
 private:
     Value_t() = default;
-    Value_t(Kind_t k, std::int64_t i, double r, std::string_view b) : kind(k), integer(i), real(r), bytes(b) {}
+    Value_t(Kind_t k, std::int64_t i, double r, std::string_view b)
+        : kind(k), integer(i), real(r), bytes(b) {}
 };
 
 struct Field_t {
-    const char* name;     // as dump names it
+    const char* name;  // as dump names it
     FieldType_t type;
     const char* meaning;  // what the field is, where known (GPX's <cmt>, ...); "" otherwise
     // The feature's value: feature points at the layer's feature view (MODEL_Features.h).

@@ -252,7 +252,8 @@ void Gpx_t::Field(const model::Field_t& field, const model::Value_t& value) {
             const auto* bytes = reinterpret_cast<const std::uint8_t*>(value.bytes.data());
             for (std::size_t at = 0; at < value.bytes.size(); at += sizeof hex / 2) {
                 const std::size_t n = std::min(sizeof hex / 2, value.bytes.size() - at);
-                xml_.Raw(std::string_view(hex, static_cast<std::size_t>(model::PutHex(hex, bytes + at, n) - hex)));
+                xml_.Raw(
+                    std::string_view(hex, static_cast<std::size_t>(model::PutHex(hex, bytes + at, n) - hex)));
             }
             xml_.Raw("\"");
             break;
@@ -355,8 +356,8 @@ std::size_t WriteGpxDocument(std::ostream& out, const WriteInput_t& input) {
     return xml.Replaced();
 }
 
-const Format_t kGpxFormat = {
-    "gpx", ".gpx", "every waypoint, route and track of FILE as GPX 1.1 (UTF-8)", true, true, true, {}, nullptr,
-    WriteGpxDocument};
+const Format_t kGpxFormat = {"gpx", ".gpx",  "every waypoint, route and track of FILE as GPX 1.1 (UTF-8)",
+                             true,  true,    true,
+                             {},    nullptr, WriteGpxDocument};
 
 }  // namespace tool

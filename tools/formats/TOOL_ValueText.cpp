@@ -20,7 +20,8 @@ std::string_view PlainText(const model::Value_t& value, char (&buffer)[400]) {
             return model::IsoTime(value.integer, small);
         case Kind::Hex: {
             // The block is 8 bytes as read; a longer one is cut where the buffer ends.
-            const std::size_t n = value.bytes.size() < sizeof buffer / 2 ? value.bytes.size() : sizeof buffer / 2;
+            const std::size_t n =
+                value.bytes.size() < sizeof buffer / 2 ? value.bytes.size() : sizeof buffer / 2;
             const char* end =
                 model::PutHex(buffer, reinterpret_cast<const std::uint8_t*>(value.bytes.data()), n);
             return std::string_view(buffer, static_cast<std::size_t>(end - buffer));
