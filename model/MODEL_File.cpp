@@ -34,22 +34,20 @@ File_t::File_t(unsigned code_page)
 File_t::~File_t() = default;
 
 const trove::LoadResult_t& File_t::LoadPath(const std::string& path) {
-    BASE_ASSERT(CodePageAvailable());
-    try {
-        result_ = trove::LoadFile(path, db_, header_, &notes_);
-    } catch (...) {
-        Counted();
-        throw;
-    }
-    Counted();
-    return result_;
+    return Load(&path, std::string_view());
 }
 
 const trove::LoadResult_t& File_t::LoadBytes(std::string_view bytes) {
+    return Load(nullptr, bytes);
+}
+
+const trove::LoadResult_t& File_t::Load(const std::string* path, std::string_view bytes) {
     BASE_ASSERT(CodePageAvailable());
     try {
-        result_ = trove::LoadBytes(bytes, db_, header_, &notes_);
+        result_ = path ? trove::LoadFile(*path, db_, header_, &notes_)
+                       : trove::LoadBytes(bytes, db_, header_, &notes_);
     } catch (...) {
+        // What was read before the failure is counted all the same.
         Counted();
         throw;
     }

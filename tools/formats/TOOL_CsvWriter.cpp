@@ -58,7 +58,7 @@ private:
 template <class Walk>
 void Rows(TextOut_t& out, model::LayerId_t layer, Walk&& walk) {
     CsvRow_t row(out);
-    for (const model::Field_t* field : model::PositionFirst(layer)) row.Name(*field);
+    for (std::size_t i : model::PositionFirst(layer)) row.Name(model::SchemaOf(layer)[i]);
     row.End();
     walk([&](const auto& feature) {
         model::ForEachField(
