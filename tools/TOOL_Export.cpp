@@ -9,6 +9,7 @@
 #include "tools/TOOL_GpxWriter.h"
 #include "tools/TOOL_Load.h"
 #include "tools/TOOL_Output.h"
+#include "tools/TOOL_Refusal.h"
 #include "tools/TOOL_Xml.h"
 
 namespace tool {
@@ -24,14 +25,7 @@ int Export(ExportWriter_t writer, const Options_t& options, std::ostream& out, s
     Loaded_t loaded;
     const int code = LoadForTool(options, loaded, err);
     if (code == kExitNotOpened || (code != kExitOk && !options.partial)) return code;
-    for (const trove::LoadNote_t& note : loaded.notes) {
-        std::string line;
-        base::AppendUtf8(line, trove::DescribeNote(note), options.code_page);
-        // A name may hold line breaks; the note stays one line.
-        for (char& c : line)
-            if (static_cast<unsigned char>(c) < 0x20) c = ' ';
-        err << prefix << line << "\n";
-    }
+    ReportNotes(options, loaded, err);
 
     const ExportInput_t input{loaded.db, loaded.doc, loaded.result,
                               FileName(options.file), options};
@@ -43,7 +37,7 @@ int Export(ExportWriter_t writer, const Options_t& options, std::ostream& out, s
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& e) {
-        err << prefix << "failed: " << DescribeException(e) << "\n";
+        err << prefix << "failed: " << FailureInWords(e, options.debug) << "\n";
         return kExitRefused;
     }
     if (written != kExitOk) return written;

@@ -6,7 +6,8 @@
 #include <iterator>
 #include <new>
 
-#include "tools/TOOL_ExceptionName.h"
+#include "tools/TOOL_NotOpened.h"
+#include "tools/TOOL_Refusal.h"
 
 namespace tool {
 
@@ -29,15 +30,9 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
     const std::string prefix = "trovix: " + path + ": ";
     // Only a file holds a data file: a folder fails on the first read on Linux and a device may
     // never end. Both are refused before anything is read.
-    std::error_code ignored;
-    const std::filesystem::file_status status =
-        path == "-" ? std::filesystem::file_status() : std::filesystem::status(path, ignored);
-    if (std::filesystem::is_directory(status)) {
-        err << prefix << "cannot be opened\n";
-        return kExitNotOpened;
-    }
-    if (std::filesystem::is_character_file(status) || std::filesystem::is_block_file(status)) {
-        err << prefix << "cannot be opened: a device, not a data file\n";
+    const std::string not_opened = path == "-" ? std::string() : WhyNotOpened(path);
+    if (!not_opened.empty()) {
+        err << prefix << "cannot be opened: " << not_opened << "\n";
         return kExitNotOpened;
     }
     loaded.code_page.emplace(code_page);
@@ -45,13 +40,14 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
         err << prefix << "code page " << code_page << " is not available\n";
         return kExitNotOpened;
     }
+    std::string bytes;
     try {
         if (path == "-") {
             // Standard input may be a pipe: it is read whole, then loaded from memory.
             std::istream& in = options.input ? *options.input : std::cin;
-            const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            bytes.assign((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
             if (in.bad()) {
-                err << prefix << "cannot be opened\n";
+                err << prefix << "cannot be opened: standard input cannot be read\n";
                 return kExitNotOpened;
             }
             loaded.result = trove::LoadBytes(bytes, loaded.db, loaded.doc, &loaded.notes);
@@ -59,16 +55,19 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
             loaded.result = trove::LoadFile(path, loaded.db, loaded.doc, &loaded.notes);
         }
         switch (loaded.result.outcome) {
-            case trove::LoadOutcome_t::NotOpened:
-                err << prefix << "cannot be opened\n";
+            case trove::LoadOutcome_t::NotOpened: {
+                const std::string why = WhyNotOpened(path);
+                err << prefix << "cannot be opened" << (why.empty() ? std::string() : ": " + why) << "\n";
                 return kExitNotOpened;
+            }
             case trove::LoadOutcome_t::Newer:
-                err << prefix << "refused: format version " << loaded.doc.format_version << ", data version "
-                    << loaded.doc.data_version << " is newer than this reader (" << trove::kFormatVersion
-                    << ", " << trove::kDataVersion << ")\n";
+                err << prefix << "made by a newer program: format version " << loaded.doc.format_version
+                    << ", data version " << loaded.doc.data_version
+                    << "; this tool reads up to format version " << trove::kFormatVersion << ", data version "
+                    << trove::kDataVersion << "\n";
                 return kExitRefused;
             case trove::LoadOutcome_t::BadStructure:
-                err << prefix << "bad structure: " << DescribeException(*loaded.result.error) << "\n";
+                ReportRefusal(options, loaded, *loaded.result.error, bytes, err);
                 return kExitRefused;
             case trove::LoadOutcome_t::Loaded:
                 return kExitOk;
@@ -76,7 +75,7 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& e) {
-        err << prefix << "failed: " << DescribeException(e) << "\n";
+        ReportRefusal(options, loaded, e, bytes, err);
     }
     return kExitRefused;
 }

@@ -8,6 +8,29 @@ namespace tool {
 
 const char kDefaultCategory[] = "Unfiled";
 
+std::string OptionsHelp(const Accepts_t& accepts) {
+    std::string text = "options:\n";
+    if (accepts.output) text += "  -o OUT           write to OUT instead of standard output\n";
+    text +=
+        "  -d DIR           write DIR/NAME.EXT for each FILE (several FILEs may be given)\n"
+        "  FILE -           read the data file from standard input\n"
+        "  --codepage CP    the code page of the file's texts: 1252 (default), 874, 1250, 1251, 1253,\n"
+        "                   1254, 1255, 1256, 1257, 1258, 932, 936, 949 or 950\n";
+    if (accepts.partial)
+        text += "  --partial        for a refused file, still write what was read before the fault\n";
+    if (accepts.category) text += "  --category TEXT  the category of the handheld records (records)\n";
+    if (accepts.track_points)
+        text += "  --track-points   one row per track point instead of per waypoint (csv)\n";
+    text +=
+        "  --debug          errors also name the program's exception, for a bug report\n"
+        "  -h, --help       this text\n"
+        "exit status: 0 written (a record cut short by the end of the file is skipped with a note),\n"
+        "  1 cannot be opened (no such file, a folder, a device, no permission) or wrong arguments,\n"
+        "  2 refused (not a data file, empty, cut short before any record, damaged, newer),\n"
+        "  3 the output cannot be written (nothing is left in OUT's place), 4 out of memory\n";
+    return text;
+}
+
 bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts, Options_t& options,
                   std::string& error) {
     std::set<std::string> seen;
@@ -23,8 +46,10 @@ bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts
             error = "option " + arg + " given twice";
             return false;
         }
-        if (arg == "--help") {
+        if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--debug") {
+            options.debug = true;
         } else if (accepts.partial && arg == "--partial") {
             options.partial = true;
         } else if (accepts.track_points && arg == "--track-points") {
@@ -47,6 +72,9 @@ bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts
                 return false;
             }
             options.code_page = static_cast<unsigned>(number);
+        } else if (arg == "-o" || arg == "--partial" || arg == "--category" || arg == "--track-points") {
+            error = "option " + arg + " is not one this command takes (its --help lists them)";
+            return false;
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option " + arg;
             return false;
@@ -54,6 +82,7 @@ bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts
             options.files.push_back(arg);
         }
     }
+    options.partial_offered = accepts.partial;
     if (options.help) return true;
     if (options.files.empty()) {
         error = "no FILE";

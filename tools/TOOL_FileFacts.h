@@ -1,0 +1,21 @@
+#pragma once
+// What a refusal may say of the file itself: its size and its first bytes.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tool {
+
+struct FileFacts_t {
+    std::uint64_t size = 0;
+    std::string head;  // the first kHeadBytes bytes, or all of a shorter file
+
+    static constexpr std::size_t kHeadBytes = 4096;
+};
+
+// Read again after a refusal, so the load itself never keeps them. A file that cannot be read
+// now gives what could be read.
+FileFacts_t FactsOfFile(const std::string& path);
+FileFacts_t FactsOfBytes(std::string_view bytes);
+
+}  // namespace tool
