@@ -7,10 +7,13 @@ namespace tool {
 
 FileFacts_t FactsOfFile(const std::string& path) {
     FileFacts_t facts;
-    std::error_code ignored;
-    const std::uintmax_t size = std::filesystem::file_size(path, ignored);
-    if (!ignored) facts.size = size;
+    std::error_code failed;
+    if (!std::filesystem::is_regular_file(path, failed)) return facts;
+    const std::uintmax_t size = std::filesystem::file_size(path, failed);
     std::ifstream in(path, std::ios::binary);
+    if (failed || !in) return facts;
+    facts.known = true;
+    facts.size = size;
     facts.head.resize(FileFacts_t::kHeadBytes);
     in.read(facts.head.data(), static_cast<std::streamsize>(facts.head.size()));
     facts.head.resize(static_cast<std::size_t>(in.gcount()));
@@ -19,6 +22,7 @@ FileFacts_t FactsOfFile(const std::string& path) {
 
 FileFacts_t FactsOfBytes(std::string_view bytes) {
     FileFacts_t facts;
+    facts.known = true;
     facts.size = bytes.size();
     facts.head = std::string(bytes.substr(0, FileFacts_t::kHeadBytes));
     return facts;

@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <new>
@@ -40,14 +41,23 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
         err << prefix << "code page " << code_page << " is not available\n";
         return kExitNotOpened;
     }
+    // Standard input, a named pipe or a shell's <(...) can be read once only: it is read whole,
+    // then loaded from memory, so that a refusal can still look at its first bytes.
+    std::error_code ignored;
+    const bool whole = path == "-" || !std::filesystem::is_regular_file(path, ignored);
     std::string bytes;
     try {
-        if (path == "-") {
-            // Standard input may be a pipe: it is read whole, then loaded from memory.
-            std::istream& in = options.input ? *options.input : std::cin;
+        if (whole) {
+            std::ifstream named;
+            if (path != "-") named.open(path, std::ios::binary);
+            std::istream& in = path != "-" ? named : options.input ? *options.input : std::cin;
+            if (path != "-" && !named) {
+                err << prefix << "cannot be opened: " << WhyOpeningFailed(path) << "\n";
+                return kExitNotOpened;
+            }
             bytes.assign((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
             if (in.bad()) {
-                err << prefix << "cannot be opened: standard input cannot be read\n";
+                err << prefix << "cannot be opened: it cannot be read\n";
                 return kExitNotOpened;
             }
             loaded.result = trove::LoadBytes(bytes, loaded.db, loaded.doc, &loaded.notes);
@@ -56,8 +66,7 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
         }
         switch (loaded.result.outcome) {
             case trove::LoadOutcome_t::NotOpened: {
-                const std::string why = WhyNotOpened(path);
-                err << prefix << "cannot be opened" << (why.empty() ? std::string() : ": " + why) << "\n";
+                err << prefix << "cannot be opened: " << WhyOpeningFailed(path) << "\n";
                 return kExitNotOpened;
             }
             case trove::LoadOutcome_t::Newer:
@@ -67,7 +76,7 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
                     << trove::kDataVersion << "\n";
                 return kExitRefused;
             case trove::LoadOutcome_t::BadStructure:
-                ReportRefusal(options, loaded, *loaded.result.error, bytes, err);
+                ReportRefusal(options, loaded, *loaded.result.error, whole ? &bytes : nullptr, err);
                 return kExitRefused;
             case trove::LoadOutcome_t::Loaded:
                 return kExitOk;
@@ -75,7 +84,7 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& e) {
-        ReportRefusal(options, loaded, e, bytes, err);
+        ReportRefusal(options, loaded, e, whole ? &bytes : nullptr, err);
     }
     return kExitRefused;
 }

@@ -4,8 +4,11 @@
 
 namespace tool {
 
-// "no such file", "a folder, not a file", "a device, not a data file", "permission denied", ...;
-// empty when nothing stands in the way of opening path for reading.
+// "no such file", "a folder, not a file" or "a device, not a data file" from what path names,
+// without opening it (a pipe must be opened once only); empty for anything else.
 std::string WhyNotOpened(const std::string& path);
+
+// After opening path failed: the reason above, or the system's ("permission denied", ...).
+std::string WhyOpeningFailed(const std::string& path);
 
 }  // namespace tool

@@ -105,6 +105,7 @@ std::string HeaderRecord(const FileFacts_t& facts, std::uint64_t offset, char le
 }
 
 std::string Header(int line, const FileFacts_t& facts) {
+    if (!facts.known) return "cut short or damaged in its header";
     const std::optional<std::uint64_t> d_length = Number(facts.head, kFirstHeaderRecord, 4);
     switch (line) {
         case 43:
@@ -144,14 +145,24 @@ std::string NotADataFile(const FileFacts_t& facts) {
     return std::string();
 }
 
+// Where the file ends, for a record the end of the file cut short: after its framing and the
+// payload bytes that were there.
+std::uint64_t CutEnd(const trove::LoadNote_t& cut, trove::FileFormat_t format) {
+    return cut.offset + (format == trove::FileFormat_t::Legacy ? kLegacyFraming : kCurrentFraming) + cut.size;
+}
+
 // Ends the file without a single record read: cut short in its first record, or nothing in it.
-std::string NothingRead(const trove::LoadNotes_t& notes, const FileFacts_t& facts) {
+std::string NothingRead(const trove::LoadNotes_t& notes, trove::FileFormat_t format) {
     if (!notes.empty() && notes[notes.size() - 1].kind == trove::DropKind_t::TruncatedRecord) {
         const trove::LoadNote_t& cut = notes[notes.size() - 1];
-        std::string record = "record " + std::to_string(cut.record);
-        if (cut.letter != 0) record += " (" + Letter(cut.letter) + ")";
-        return CutShort(facts.size, record + " at byte " + std::to_string(cut.offset) +
-                                        ", and nothing before it could be read");
+        const std::string record = "record " + std::to_string(cut.record);
+        if (cut.letter == 0) {
+            return "cut short: the file ends inside the framing of " + record + " at byte " +
+                   std::to_string(cut.offset) + ", and nothing before it could be read";
+        }
+        return CutShort(CutEnd(cut, format), record + " (" + Letter(cut.letter) + ") at byte " +
+                                                 std::to_string(cut.offset) +
+                                                 ", and nothing before it could be read");
     }
     return "holds no waypoint, route, track or map: no record of a kind this tool reads";
 }
@@ -168,7 +179,7 @@ std::string Damaged(const Fault_t* fault, const trove::LoadNotes_t& notes) {
 
 std::string ExplainRefusal(const std::exception& error, trove::FileFormat_t format,
                            const trove::LoadNotes_t& notes, const FileFacts_t& facts) {
-    if (facts.size == 0 && facts.head.empty()) return "the file is empty";
+    if (facts.known && facts.size == 0) return "the file is empty";
     const auto* own = dynamic_cast<const base::Exception_t*>(&error);
     const std::string source = own ? own->File() : "";
     const int line = own ? own->Line() : 0;
@@ -177,7 +188,7 @@ std::string ExplainRefusal(const std::exception& error, trove::FileFormat_t form
         if (!foreign.empty()) return foreign;
     }
     if (source == "TROVE_DocInfo") return Header(line, facts);
-    if (source == "TROVE_Database" && (line == 297 || line == 550)) return NothingRead(notes, facts);
+    if (source == "TROVE_Database" && (line == 297 || line == 550)) return NothingRead(notes, format);
     const Fault_t* fault = nullptr;
     for (const Fault_t& known : kFaults) {
         if (source == known.source && line == known.line) fault = &known;
@@ -187,16 +198,14 @@ std::string ExplainRefusal(const std::exception& error, trove::FileFormat_t form
 
 std::string ExplainNote(const trove::LoadNote_t& note, trove::FileFormat_t format) {
     if (note.kind != trove::DropKind_t::TruncatedRecord) return trove::DescribeNote(note);
-    std::string record = "record " + std::to_string(note.record);
+    const std::string record = "record " + std::to_string(note.record);
     if (note.letter == 0) {
         return "cut short: the file ends inside the framing of " + record + " at byte " +
                std::to_string(note.offset) + "; the records before it are read";
     }
-    const std::uint64_t framing = format == trove::FileFormat_t::Legacy ? kLegacyFraming : kCurrentFraming;
-    record += " (" + Letter(note.letter) + ")";
-    return CutShort(note.offset + framing + note.size,
-                    record + " at byte " + std::to_string(note.offset) +
-                        "; that record is skipped, the records before it are read");
+    return CutShort(CutEnd(note, format), record + " (" + Letter(note.letter) + ") at byte " +
+                                              std::to_string(note.offset) +
+                                              "; that record is skipped, the records before it are read");
 }
 
 std::string DebugIdentity(const std::exception& error) {
@@ -204,8 +213,8 @@ std::string DebugIdentity(const std::exception& error) {
 }
 
 void ReportRefusal(const Options_t& options, const Loaded_t& loaded, const std::exception& error,
-                   const std::string& stdin_bytes, std::ostream& err) {
-    const FileFacts_t facts = options.file == "-" ? FactsOfBytes(stdin_bytes) : FactsOfFile(options.file);
+                   const std::string* read_whole, std::ostream& err) {
+    const FileFacts_t facts = read_whole ? FactsOfBytes(*read_whole) : FactsOfFile(options.file);
     err << "trovix: " << options.file << ": "
         << ExplainRefusal(error, loaded.result.format, loaded.notes, facts);
     const trove::Database_t& db = loaded.db;

@@ -7,6 +7,15 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <thread>
+#endif
+
 #include "support/SUPPORT_TempFile.h"
 #include "tbk/TBK_FileBuilder.h"
 #include "tools/TOOL_Command.h"
@@ -151,5 +160,21 @@ TEST(Refusal, AFileThatCannotBeOpenedSaysWhy) {
         }
     }
 }
+
+#ifndef _WIN32
+// A pipe is read once: what a refusal says of its first bytes comes from that one reading.
+TEST(Refusal, ANamedPipeIsLookedAtAsAFileIs) {
+    const std::string path = "tmp_refusal_pipe_" + std::to_string(getpid());
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    std::thread writer([&path] { std::ofstream(path, std::ios::binary) << "{\"type\": \"Feature\"}"; });
+    const Run_t run = RunTool({"dump", path});
+    writer.join();
+    std::remove(path.c_str());
+    EXPECT_EQ(run.code, tool::kExitRefused);
+    EXPECT_EQ(run.err,
+              "trovix: " + path +
+                  ": not a Terrabook data file (.tbk): its first bytes are those of a GeoJSON file\n");
+}
+#endif
 
 }  // namespace
