@@ -156,7 +156,7 @@ int RunCommand(const Command_t& command, const std::vector<std::string>& args, s
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool progress) {
     const std::string first = args.empty() ? std::string() : args[0];
     if (args.size() == 1 && (first == "--help" || first == "-h" || first == "help")) {
-        out << "usage: trovix COMMAND FILE [OPTIONS]\ncommands:\n";
+        out << "usage: trovix COMMAND FILE [OPTIONS]  (trovix help COMMAND: the options it takes)\ncommands:\n";
         for (const Command_t& command : kCommands) out << command.help;
         out << OptionsHelp(Accepts_t{true, true, true, true});
         return kExitOk;

@@ -3,10 +3,24 @@
 #include <set>
 
 #include "base/BASE_CodePageUnicode.h"
+#include "tools/TOOL_Nearest.h"
 
 namespace tool {
 
 const char kDefaultCategory[] = "Unfiled";
+
+namespace {
+
+std::vector<std::string> TakenOptions(const Accepts_t& accepts) {
+    std::vector<std::string> taken = {"-d", "--codepage", "--debug", "--help"};
+    if (accepts.output) taken.push_back("-o");
+    if (accepts.partial) taken.push_back("--partial");
+    if (accepts.category) taken.push_back("--category");
+    if (accepts.track_points) taken.push_back("--track-points");
+    return taken;
+}
+
+}  // namespace
 
 std::string OptionsHelp(const Accepts_t& accepts) {
     std::string text = "options:\n";
@@ -77,6 +91,8 @@ bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts
             return false;
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option " + arg;
+            const std::string nearest = NearestName(arg, TakenOptions(accepts));
+            if (!nearest.empty()) error += " (did you mean " + nearest + "?)";
             return false;
         } else {
             options.files.push_back(arg);

@@ -9,9 +9,11 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <thread>
 #endif
@@ -174,6 +176,26 @@ TEST(Refusal, ANamedPipeIsLookedAtAsAFileIs) {
     EXPECT_EQ(run.err,
               "trovix: " + path +
                   ": not a Terrabook data file (.tbk): its first bytes are those of a GeoJSON file\n");
+}
+#endif
+
+#ifdef TROVIX_TEST_EXE
+// Tests run as root, who may read anything: the program runs as nobody to meet a locked file.
+TEST(Program, ALockedFileSaysPermissionDenied) {
+    if (getuid() != 0 || std::system("command -v setpriv >/dev/null") != 0)
+        GTEST_SKIP() << "needs root and setpriv";
+    test::TempFile_t locked(tbk::FileBuilder_t(105).Header().Waypoint(Named("A")).Bytes());
+    ASSERT_EQ(chmod(locked.Path().c_str(), 0), 0);
+    const std::string command = "setpriv --reuid=65534 --regid=65534 --clear-groups " +
+                                std::string(TROVIX_TEST_EXE) + " dump " + locked.Path() + " 2>&1 >/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char line[512] = {};
+    const bool read = fgets(line, sizeof line, pipe) != nullptr;
+    const int status = pclose(pipe);
+    EXPECT_TRUE(read);
+    EXPECT_EQ(std::string(line), "trovix: " + locked.Path() + ": cannot be opened: permission denied\n");
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, tool::kExitNotOpened);
 }
 #endif
 
