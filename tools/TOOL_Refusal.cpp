@@ -10,7 +10,6 @@
 #include "tools/TOOL_ExceptionName.h"
 #include "tools/TOOL_FileFacts.h"
 #include "tools/TOOL_FileKind.h"
-#include "trove/TROVE_Exception.h"
 
 namespace tool {
 
