@@ -6,11 +6,14 @@
 #include <new>
 #include <set>
 #include <sstream>
+#include <utility>
 
+#include "base/BASE_ApplicationInfo.h"
 #include "tools/TOOL_Dump.h"
 #include "tools/TOOL_ExceptionName.h"
 #include "tools/TOOL_Export.h"
 #include "tools/TOOL_Load.h"
+#include "tools/TOOL_Nearest.h"
 #include "tools/TOOL_Options.h"
 #include "tools/TOOL_Records.h"
 
@@ -19,23 +22,6 @@ namespace tool {
 const char kUsage[] = "usage: trovix COMMAND FILE [OPTIONS]  (trovix --help lists the commands)";
 
 namespace {
-
-const char kOptionsHelp[] =
-    "options:\n"
-    "  -o OUT         write to OUT instead of standard output\n"
-    "  -d DIR         write DIR/NAME.EXT for each FILE (several FILEs may be given)\n"
-    "  FILE -         read the data file from standard input\n"
-    "  --codepage CP  the code page of the file's texts, by number or name (default 1252):\n"
-    "                 1252 western, 1250 central-european, 1251 cyrillic, 1253 greek,\n"
-    "                 1254 turkish, 1255 hebrew, 1256 arabic, 1257 baltic, 1258 vietnamese,\n"
-    "                 874 thai, 932 japanese, 936 chinese-simplified, 949 korean,\n"
-    "                 950 chinese-traditional; auto chooses one from the file's texts\n"
-    "  --partial      for a refused file, still write what was read before the fault\n"
-    "  --category TEXT  the category of the handheld records\n"
-    "  --track-points   one row per track point instead of per waypoint (csv)\n"
-    "  --help         this text\n"
-    "exit status: 0 written, 1 cannot be opened (or a folder or device) or wrong arguments, 2 refused,\n"
-    "  3 the output cannot be written (nothing is left in OUT's place), 4 out of memory\n";
 
 struct Command_t {
     const char* name;
@@ -77,6 +63,38 @@ const Command_t kCommands[] = {
      "    the JSON of the handheld records the import makes of FILE's waypoints (category Unfiled)\n",
      ".records.json", Accepts_t{false, false, true}, Records, nullptr},
 };
+
+// Words users try for a command, beside slips of its name.
+const std::pair<const char*, const char*> kAliases[] = {
+    {"json", "geojson"}, {"kmz", "kml"},   {"export", "gpx"},
+    {"convert", "gpx"},  {"show", "dump"}, {"read", "dump"},
+};
+
+// What to say of a first argument that is no command: a data file given without a command
+// gets the command that shows it; a slip gets the nearest command.
+std::string UnknownCommand(const std::string& given) {
+    std::error_code ignored;
+    const bool is_file = std::filesystem::is_regular_file(given, ignored) || given == "-";
+    if (is_file || std::filesystem::path(given).extension() == ".tbk") {
+        return given + " is not a command: give one before the file, for example trovix dump " + given;
+    }
+    std::vector<std::string> names;
+    for (const Command_t& command : kCommands) names.push_back(command.name);
+    std::string nearest = NearestName(given, names);
+    for (const auto& alias : kAliases) {
+        if (nearest.empty() && given == alias.first) nearest = alias.second;
+    }
+    std::string text = "unknown command " + given;
+    if (!nearest.empty()) text += " (did you mean " + nearest + "?)";
+    return text;
+}
+
+std::string VersionLine() {
+    const base::ApplicationInfo_t& info = base::TheApplicationInfo();
+    return "trovix " + std::to_string(info.major) + "." + std::to_string(info.minor) + "." +
+           std::to_string(info.build) + "." + std::to_string(info.revision) + " (" + info.name + ", built " +
+           info.build_date + ")";
+}
 
 int RunOne(const Command_t& command, const Options_t& options, std::ostream& out, std::ostream& err) {
     return command.writer ? Export(command.writer, options, out, err) : command.run(options, out, err);
@@ -126,7 +144,7 @@ int RunCommand(const Command_t& command, const std::vector<std::string>& args, s
         return kExitNotOpened;
     }
     if (options.help) {
-        out << "usage: " << command.help << kOptionsHelp;
+        out << "usage: " << command.help << OptionsHelp(command.accepts);
         return kExitOk;
     }
     if (!options.directory.empty()) return RunMany(command, options, out, err, progress);
@@ -136,16 +154,23 @@ int RunCommand(const Command_t& command, const std::vector<std::string>& args, s
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool progress) {
-    if (args.size() == 1 && args[0] == "--help") {
-        out << "usage: trovix COMMAND FILE [OPTIONS]\ncommands:\n";
+    const std::string first = args.empty() ? std::string() : args[0];
+    if (args.size() == 1 && (first == "--help" || first == "-h" || first == "help")) {
+        out << "usage: trovix COMMAND FILE [OPTIONS]  (trovix help COMMAND: the options it takes)\ncommands:\n";
         for (const Command_t& command : kCommands) out << command.help;
-        out << kOptionsHelp;
+        out << OptionsHelp(Accepts_t{true, true, true, true});
         return kExitOk;
     }
-    for (const Command_t& command : kCommands) {
-        if (!args.empty() && args[0] == command.name) return RunCommand(command, args, out, err, progress);
+    if (args.size() == 1 && first == "--version") {
+        out << VersionLine() << "\n";
+        return kExitOk;
     }
-    if (!args.empty()) err << "trovix: unknown command " << args[0] << "\n";
+    // "help COMMAND" is "COMMAND --help".
+    if (args.size() == 2 && first == "help") return Run({args[1], "--help"}, out, err, progress);
+    for (const Command_t& command : kCommands) {
+        if (first == command.name) return RunCommand(command, args, out, err, progress);
+    }
+    if (!args.empty()) err << "trovix: " << UnknownCommand(first) << "\n";
     err << kUsage << "\n";
     return kExitNotOpened;
 }
@@ -157,7 +182,8 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         err << "trovix: out of memory\n";
         return kExitOutOfMemory;
     } catch (const std::exception& e) {
-        err << "trovix: failed: " << DescribeException(e) << "\n";
+        const bool debug = std::find(args.begin(), args.end(), "--debug") != args.end();
+        err << "trovix: failed: " << FailureInWords(e, debug) << "\n";
     } catch (...) {
         err << "trovix: failed: an unknown exception\n";
     }

@@ -3,6 +3,7 @@
 #include "tools/TOOL_DumpJson.h"
 #include "tools/TOOL_Load.h"
 #include "tools/TOOL_Output.h"
+#include "tools/TOOL_Refusal.h"
 
 namespace tool {
 
@@ -10,6 +11,7 @@ int Dump(const Options_t& options, std::ostream& out, std::ostream& err) {
     Loaded_t loaded;
     const int code = LoadForTool(options, loaded, err);
     if (code == kExitNotOpened || (code != kExitOk && !options.partial)) return code;
+    ReportNotes(options, loaded, err);
     // Written as it is made: the JSON of a big file is never held whole.
     const int written = WriteOutput(options.output, out, err, [&loaded](std::ostream& s) {
         WriteDumpJson(s, loaded.db, loaded.doc, loaded.result, loaded.notes);

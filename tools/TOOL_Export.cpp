@@ -9,6 +9,7 @@
 #include "tools/TOOL_GpxWriter.h"
 #include "tools/TOOL_Load.h"
 #include "tools/TOOL_Output.h"
+#include "tools/TOOL_Refusal.h"
 #include "tools/TOOL_Xml.h"
 
 namespace tool {
@@ -26,14 +27,7 @@ int Export(ExportWriter_t writer, const Options_t& options, std::ostream& out, s
     if (code == kExitNotOpened || (code != kExitOk && !options.partial)) return code;
     Options_t read = options;  // with the page --codepage auto chose
     read.code_page = loaded.code_page_used;
-    for (const trove::LoadNote_t& note : loaded.notes) {
-        std::string line;
-        base::AppendUtf8(line, trove::DescribeNote(note), read.code_page);
-        // A name may hold line breaks; the note stays one line.
-        for (char& c : line)
-            if (static_cast<unsigned char>(c) < 0x20) c = ' ';
-        err << prefix << line << "\n";
-    }
+    ReportNotes(read, loaded, err);
 
     const ExportInput_t input{loaded.db, loaded.doc, loaded.result,
                               FileName(options.file), read};
@@ -45,7 +39,7 @@ int Export(ExportWriter_t writer, const Options_t& options, std::ostream& out, s
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& e) {
-        err << prefix << "failed: " << DescribeException(e) << "\n";
+        err << prefix << "failed: " << FailureInWords(e, options.debug) << "\n";
         return kExitRefused;
     }
     if (written != kExitOk) return written;

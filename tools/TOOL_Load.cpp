@@ -2,13 +2,15 @@
 
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <new>
 #include <sstream>
 
 #include "tools/TOOL_CodePageChoice.h"
-#include "tools/TOOL_ExceptionName.h"
+#include "tools/TOOL_NotOpened.h"
+#include "tools/TOOL_Refusal.h"
 
 namespace tool {
 
@@ -27,9 +29,10 @@ std::string FileName(const std::string& file) {
 
 namespace {
 
-// The load itself, under code_page; bytes hold standard input when path is "-".
-int LoadUnder(const std::string& path, const std::string& bytes, unsigned code_page, Loaded_t& loaded,
-              std::ostream& err) {
+// The load itself, under code_page; bytes hold the file when it was read whole (whole).
+int LoadUnder(const Options_t& options, const std::string& bytes, bool whole, unsigned code_page,
+              Loaded_t& loaded, std::ostream& err) {
+    const std::string& path = options.file;
     const std::string prefix = "trovix: " + path + ": ";
     loaded.code_page.emplace(code_page);
     loaded.code_page_used = code_page;
@@ -38,22 +41,24 @@ int LoadUnder(const std::string& path, const std::string& bytes, unsigned code_p
         return kExitNotOpened;
     }
     try {
-        if (path == "-") {
+        if (whole) {
             loaded.result = trove::LoadBytes(bytes, loaded.db, loaded.doc, &loaded.notes);
         } else {
             loaded.result = trove::LoadFile(path, loaded.db, loaded.doc, &loaded.notes);
         }
         switch (loaded.result.outcome) {
-            case trove::LoadOutcome_t::NotOpened:
-                err << prefix << "cannot be opened\n";
+            case trove::LoadOutcome_t::NotOpened: {
+                err << prefix << "cannot be opened: " << WhyOpeningFailed(path) << "\n";
                 return kExitNotOpened;
+            }
             case trove::LoadOutcome_t::Newer:
-                err << prefix << "refused: format version " << loaded.doc.format_version << ", data version "
-                    << loaded.doc.data_version << " is newer than this reader (" << trove::kFormatVersion
-                    << ", " << trove::kDataVersion << ")\n";
+                err << prefix << "made by a newer program: format version " << loaded.doc.format_version
+                    << ", data version " << loaded.doc.data_version
+                    << "; this tool reads up to format version " << trove::kFormatVersion << ", data version "
+                    << trove::kDataVersion << "\n";
                 return kExitRefused;
             case trove::LoadOutcome_t::BadStructure:
-                err << prefix << "bad structure: " << DescribeException(*loaded.result.error) << "\n";
+                ReportRefusal(options, loaded, *loaded.result.error, whole ? &bytes : nullptr, err);
                 return kExitRefused;
             case trove::LoadOutcome_t::Loaded:
                 return kExitOk;
@@ -61,7 +66,7 @@ int LoadUnder(const std::string& path, const std::string& bytes, unsigned code_p
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& e) {
-        err << prefix << "failed: " << DescribeException(e) << "\n";
+        ReportRefusal(options, loaded, e, whole ? &bytes : nullptr, err);
     }
     return kExitRefused;
 }
@@ -73,24 +78,27 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
     const std::string prefix = "trovix: " + path + ": ";
     // Only a file holds a data file: a folder fails on the first read on Linux and a device may
     // never end. Both are refused before anything is read.
+    const std::string not_opened = path == "-" ? std::string() : WhyNotOpened(path);
+    if (!not_opened.empty()) {
+        err << prefix << "cannot be opened: " << not_opened << "\n";
+        return kExitNotOpened;
+    }
+    // Standard input, a named pipe or a shell's <(...) can be read once only: it is read whole,
+    // then loaded from memory, so that a refusal can still look at its first bytes.
     std::error_code ignored;
-    const std::filesystem::file_status status =
-        path == "-" ? std::filesystem::file_status() : std::filesystem::status(path, ignored);
-    if (std::filesystem::is_directory(status)) {
-        err << prefix << "cannot be opened\n";
-        return kExitNotOpened;
-    }
-    if (std::filesystem::is_character_file(status) || std::filesystem::is_block_file(status)) {
-        err << prefix << "cannot be opened: a device, not a data file\n";
-        return kExitNotOpened;
-    }
-    // Standard input may be a pipe: it is read whole, then loaded from memory.
+    const bool whole = path == "-" || !std::filesystem::is_regular_file(path, ignored);
     std::string bytes;
-    if (path == "-") {
-        std::istream& in = options.input ? *options.input : std::cin;
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (whole) {
+        std::ifstream named;
+        if (path != "-") named.open(path, std::ios::binary);
+        std::istream& in = path != "-" ? named : options.input ? *options.input : std::cin;
+        if (path != "-" && !named) {
+            err << prefix << "cannot be opened: " << WhyOpeningFailed(path) << "\n";
+            return kExitNotOpened;
+        }
+        bytes.assign((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         if (in.bad()) {
-            err << prefix << "cannot be opened\n";
+            err << prefix << "cannot be opened: it cannot be read\n";
             return kExitNotOpened;
         }
     }
@@ -99,13 +107,13 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
         // The texts are the same bytes under any page: a first load under the default finds them.
         Loaded_t probe;
         std::ostringstream faults;  // the load that counts reports them
-        if (LoadUnder(path, bytes, kDefaultCodePage, probe, faults) == kExitNotOpened) {
+        if (LoadUnder(options, bytes, whole, kDefaultCodePage, probe, faults) == kExitNotOpened) {
             err << faults.str();
             return kExitNotOpened;
         }
         code_page = ChooseCodePage(probe.db, probe.doc, prefix, err);
     }
-    const int code = LoadUnder(path, bytes, code_page, loaded, err);
+    const int code = LoadUnder(options, bytes, whole, code_page, loaded, err);
     if (!options.code_page_given && code != kExitNotOpened)
         WarnOfCodePage(loaded.db, loaded.doc, prefix, err);
     return code;

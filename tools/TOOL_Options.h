@@ -1,6 +1,6 @@
 #pragma once
 // The options of the tool's commands: FILE [-o OUT] [--codepage CP] [--partial] [--category TEXT]
-// [--track-points], or FILE... -d DIR, in any order. FILE "-" is standard input.
+// [--track-points] [--debug], or FILE... -d DIR, in any order. FILE "-" is standard input.
 #include <istream>
 #include <string>
 #include <vector>
@@ -22,16 +22,22 @@ struct Options_t {
     bool help = false;
     std::string category = kDefaultCategory;
     bool track_points = false;
+    bool debug = false;             // --debug: errors name the exception for a bug report
+    bool partial_offered = false;   // the command takes --partial, so a refusal may suggest it
     std::istream* input = nullptr;  // where FILE "-" is read from; null: std::cin
 };
 
-// Which options beside FILE, --codepage and --help a command takes.
+// Which options beside FILE, -d, --codepage, --debug and --help a command takes.
 struct Accepts_t {
     bool output = false;        // -o OUT
     bool partial = false;       // --partial
     bool category = false;      // --category TEXT
     bool track_points = false;  // --track-points
 };
+
+// The options part of the help: the lines of the options accepts names (all of them for the
+// tool's own --help: every member true), then the exit statuses.
+std::string OptionsHelp(const Accepts_t& accepts);
 
 // Parses the arguments after the command's name. False with a one-line reason for options the
 // command does not accept, an option given twice, a missing value, an unknown code page (a number, a name or auto), no

@@ -8,6 +8,7 @@
 #include "tools/TOOL_Load.h"
 #include "tools/TOOL_Output.h"
 #include "tools/TOOL_RecordsJson.h"
+#include "tools/TOOL_Refusal.h"
 
 namespace tool {
 
@@ -15,6 +16,7 @@ int Records(const Options_t& options, std::ostream& out, std::ostream& err) {
     Loaded_t loaded;
     const int code = LoadForTool(options, loaded, err);
     if (code != kExitOk) return code;
+    ReportNotes(options, loaded, err);
     const auto first = std::find_if(loaded.db.waypoints.begin(), loaded.db.waypoints.end(),
                                     [](const auto& entry) { return entry.first.id_class == 0; });
     try {
@@ -34,7 +36,7 @@ int Records(const Options_t& options, std::ostream& out, std::ostream& err) {
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& e) {
-        err << "trovix: " << options.file << ": failed: " << DescribeException(e) << "\n";
+        err << "trovix: " << options.file << ": failed: " << FailureInWords(e, options.debug) << "\n";
         return kExitRefused;
     }
 }
