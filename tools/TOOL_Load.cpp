@@ -3,10 +3,13 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
-#include <iterator>
 #include <new>
 
 #include "tools/TOOL_ExceptionName.h"
+#include "tools/TOOL_InputPieces.h"
+#include "tools/TOOL_SameFile.h"
+#include "tools/TOOL_StandardInput.h"
+#include "trove/bin/BIN_IStream.h"
 
 namespace tool {
 
@@ -27,6 +30,8 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
     const std::string& path = options.file;
     const unsigned code_page = options.code_page;
     const std::string prefix = "trovix: " + path + ": ";
+    const int same = RefuseOutputOverInput(options, err);
+    if (same != kExitOk) return same;
     // Only a file holds a data file: a folder fails on the first read on Linux and a device may
     // never end. Both are refused before anything is read.
     std::error_code ignored;
@@ -40,6 +45,11 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
         err << prefix << "cannot be opened: a device, not a data file\n";
         return kExitNotOpened;
     }
+    const std::string input_problem = path == "-" && !options.input ? StandardInputProblem() : std::string();
+    if (!input_problem.empty()) {
+        err << prefix << "cannot be opened: " << input_problem << "\n";
+        return kExitNotOpened;
+    }
     loaded.code_page.emplace(code_page);
     if (!loaded.code_page->Ok()) {
         err << prefix << "code page " << code_page << " is not available\n";
@@ -47,14 +57,14 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
     }
     try {
         if (path == "-") {
-            // Standard input may be a pipe: it is read whole, then loaded from memory.
-            std::istream& in = options.input ? *options.input : std::cin;
-            const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            if (in.bad()) {
-                err << prefix << "cannot be opened\n";
+            // Standard input may be a pipe: it is read in pieces, as a named file is.
+            InputPieces_t pieces(options.input ? *options.input : std::cin);
+            bin::istream in(&pieces);
+            loaded.result = trove::LoadStream(in, loaded.db, loaded.doc, &loaded.notes);
+            if (pieces.Failed()) {
+                err << prefix << "cannot be opened: reading standard input failed\n";
                 return kExitNotOpened;
             }
-            loaded.result = trove::LoadBytes(bytes, loaded.db, loaded.doc, &loaded.notes);
         } else {
             loaded.result = trove::LoadFile(path, loaded.db, loaded.doc, &loaded.notes);
         }
