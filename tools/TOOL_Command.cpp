@@ -22,7 +22,7 @@ namespace {
 
 const char kOptionsHelp[] =
     "options:\n"
-    "  -o OUT         write to OUT instead of standard output\n"
+    "  -o OUT         write to OUT instead of standard output (- for standard output)\n"
     "  -d DIR         write DIR/NAME.EXT for each FILE (several FILEs may be given)\n"
     "  FILE -         read the data file from standard input\n"
     "  --codepage CP  the code page of the file's texts: 1252 (default), 874, 1250, 1251, 1253,\n"
@@ -30,6 +30,7 @@ const char kOptionsHelp[] =
     "  --partial      for a refused file, still write what was read before the fault\n"
     "  --category TEXT  the category of the handheld records\n"
     "  --track-points   one row per track point instead of per waypoint (csv)\n"
+    "  --keep-formulas  texts starting with = + - @ as they are, not as text (csv)\n"
     "  --help         this text\n"
     "exit status: 0 written, 1 cannot be opened (or a folder or device) or wrong arguments, 2 refused,\n"
     "  3 the output cannot be written (nothing is left in OUT's place), 4 out of memory\n";
@@ -62,9 +63,9 @@ const Command_t kCommands[] = {
      "    every waypoint, route and track of FILE as a GeoJSON FeatureCollection (RFC 7946)\n",
      ".geojson", Accepts_t{true, true, false}, nullptr, WriteGeoJsonDocument},
     {"csv",
-     "trovix csv FILE [-o OUT] [--codepage CP] [--partial] [--track-points]\n"
+     "trovix csv FILE [-o OUT] [--codepage CP] [--partial] [--track-points] [--keep-formulas]\n"
      "    FILE's waypoints as CSV (RFC 4180, UTF-8), or with --track-points its track points\n",
-     ".csv", Accepts_t{true, true, false, true}, nullptr, WriteCsvDocument},
+     ".csv", Accepts_t{true, true, false, true, true}, nullptr, WriteCsvDocument},
     {"html",
      "trovix html FILE [-o OUT] [--codepage CP] [--partial]\n"
      "    one HTML page of FILE: a map, elevation profiles and tables, needing no network\n",

@@ -1,7 +1,7 @@
-#include "tools/TOOL_FileId.h"
-
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "tools/TOOL_FileId.h"
 
 namespace tool {
 

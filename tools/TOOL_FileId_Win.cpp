@@ -1,6 +1,6 @@
-#include "tools/TOOL_FileId.h"
-
 #include <windows.h>
+
+#include "tools/TOOL_FileId.h"
 
 namespace tool {
 

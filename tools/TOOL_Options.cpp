@@ -29,6 +29,8 @@ bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts
             options.partial = true;
         } else if (accepts.track_points && arg == "--track-points") {
             options.track_points = true;
+        } else if (accepts.keep_formulas && arg == "--keep-formulas") {
+            options.keep_formulas = true;
         } else if (accepts.output && arg == "-o") {
             options.output = args[++i];
         } else if (arg == "-d") {

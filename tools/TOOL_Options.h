@@ -1,6 +1,6 @@
 #pragma once
 // The options of the tool's commands: FILE [-o OUT] [--codepage CP] [--partial] [--category TEXT]
-// [--track-points], or FILE... -d DIR, in any order. FILE "-" is standard input.
+// [--track-points] [--keep-formulas], or FILE... -d DIR, in any order. FILE "-" is standard input.
 #include <istream>
 #include <string>
 #include <vector>
@@ -13,13 +13,14 @@ extern const char kDefaultCategory[];  // "Unfiled", the host's first category
 struct Options_t {
     std::string file;
     std::vector<std::string> files;  // every FILE given; `file` is the one a command works on
-    std::string output;              // empty: standard output
+    std::string output;              // empty or "-": standard output
     std::string directory;           // -d DIR: one output per FILE there
     unsigned code_page = kDefaultCodePage;
     bool partial = false;
     bool help = false;
     std::string category = kDefaultCategory;
     bool track_points = false;
+    bool keep_formulas = false;     // csv: texts that look like formulas kept byte for byte
     std::istream* input = nullptr;  // where FILE "-" is read from; null: std::cin
 };
 
@@ -29,6 +30,7 @@ struct Accepts_t {
     bool partial = false;       // --partial
     bool category = false;      // --category TEXT
     bool track_points = false;  // --track-points
+    bool keep_formulas = false;  // --keep-formulas
 };
 
 // Parses the arguments after the command's name. False with a one-line reason for options the

@@ -30,6 +30,8 @@ std::streamsize OutBuf_t::xsputn(const char* data, std::streamsize size) {
     return failed_ ? 0 : size;
 }
 
-int OutBuf_t::sync() { return Drain() ? 0 : -1; }
+int OutBuf_t::sync() {
+    return Drain() ? 0 : -1;
+}
 
 }  // namespace tool

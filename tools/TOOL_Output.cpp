@@ -40,14 +40,17 @@ bool Output_t::Commit() {
     return file_.Finish();
 }
 
-std::string Output_t::Name() const { return Standard() ? std::string("standard output") : path_; }
+std::string Output_t::Name() const {
+    return Standard() ? std::string("standard output") : path_;
+}
 
 int WriteOutput(const std::string& path, std::ostream& standard, std::ostream& err,
                 const std::function<void(std::ostream&)>& write) {
     Output_t output(path, standard);
     std::string why;
     if (!output.Open(why)) {
-        err << "trovix: " << output.Name() << ": cannot be written" << (why.empty() ? "" : ": ") << why << "\n";
+        err << "trovix: " << output.Name() << ": cannot be written" << (why.empty() ? "" : ": ") << why
+            << "\n";
         return kExitNotWritten;
     }
     write(output.Stream());

@@ -1,9 +1,9 @@
-#include "tools/TOOL_OutputTarget.h"
-
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <vector>
+
+#include "tools/TOOL_OutputTarget.h"
 
 namespace tool {
 

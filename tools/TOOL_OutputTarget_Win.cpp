@@ -1,6 +1,6 @@
-#include "tools/TOOL_OutputTarget.h"
-
 #include <windows.h>
+
+#include "tools/TOOL_OutputTarget.h"
 
 namespace tool {
 
@@ -19,8 +19,8 @@ OutputTarget_t ExamineOutput(const std::string& path) {
     } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         target.kind = TargetKind_t::Folder;
     } else {
-        target.kind = info.dwFileAttributes & FILE_ATTRIBUTE_READONLY ? TargetKind_t::ReadOnlyFile
-                                                                      : TargetKind_t::File;
+        target.kind =
+            info.dwFileAttributes & FILE_ATTRIBUTE_READONLY ? TargetKind_t::ReadOnlyFile : TargetKind_t::File;
     }
     CloseHandle(file);
     return target;

@@ -1,7 +1,7 @@
-#include "tools/TOOL_StandardInput.h"
-
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "tools/TOOL_StandardInput.h"
 
 namespace tool {
 
@@ -9,7 +9,8 @@ std::string StandardInputProblem() {
     struct stat status;
     if (fstat(STDIN_FILENO, &status) != 0) return "standard input is closed";
     if (S_ISDIR(status.st_mode)) return "standard input is a folder";
-    if (isatty(STDIN_FILENO)) return "standard input is a terminal; give FILE, or redirect a data file with <";
+    if (isatty(STDIN_FILENO))
+        return "standard input is a terminal; give FILE, or redirect a data file with <";
     return std::string();
 }
 

@@ -1,6 +1,6 @@
-#include "tools/TOOL_StandardInput.h"
-
 #include <windows.h>
+
+#include "tools/TOOL_StandardInput.h"
 
 namespace tool {
 

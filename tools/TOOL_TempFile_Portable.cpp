@@ -1,5 +1,3 @@
-#include "tools/TOOL_TempFile.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 #include <vector>
+
+#include "tools/TOOL_TempFile.h"
 
 namespace tool {
 
@@ -62,7 +62,9 @@ void SyncFolder(const std::string& path) {
 
 }  // namespace
 
-OutFile_t::~OutFile_t() { Discard(); }
+OutFile_t::~OutFile_t() {
+    Discard();
+}
 
 bool OutFile_t::OpenInPlace(const std::string& path) {
     Discard();
@@ -119,7 +121,8 @@ bool OutFile_t::Finish() {
     struct stat existing;
     if (stat(target_.c_str(), &existing) == 0) {
         // Best effort: only root may give a file away.
-        if (fchown(fd, existing.st_uid, existing.st_gid) != 0) (void)fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+        if (fchown(fd, existing.st_uid, existing.st_gid) != 0)
+            (void)fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
         fchmod(fd, existing.st_mode & 07777);
     } else {
         const mode_t mask = umask(0);

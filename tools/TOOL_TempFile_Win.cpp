@@ -1,8 +1,8 @@
-#include "tools/TOOL_TempFile.h"
-
 #include <windows.h>
 
 #include <string>
+
+#include "tools/TOOL_TempFile.h"
 
 namespace tool {
 
@@ -27,11 +27,15 @@ void SetPending(const std::string& path) {
     InterlockedExchange(&g_has_pending, 1);
 }
 
-HANDLE Handle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+HANDLE Handle(std::intptr_t handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
 
 }  // namespace
 
-OutFile_t::~OutFile_t() { Discard(); }
+OutFile_t::~OutFile_t() {
+    Discard();
+}
 
 bool OutFile_t::OpenInPlace(const std::string& path) {
     Discard();
@@ -85,8 +89,8 @@ bool OutFile_t::Finish() {
     if (temporary_.empty()) return CloseHandle(file) != 0;
     bool ok = FlushFileBuffers(file) != 0;
     ok = CloseHandle(file) != 0 && ok;
-    if (!ok ||
-        !MoveFileExA(temporary_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!ok || !MoveFileExA(temporary_.c_str(), target_.c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         Discard();
         return false;
     }
