@@ -22,7 +22,7 @@ namespace {
 
 const char kOptionsHelp[] =
     "options:\n"
-    "  -o OUT         write to OUT instead of standard output (- for standard output)\n"
+    "  -o OUT         write to OUT instead of standard output (OUT - is standard output)\n"
     "  -d DIR         write DIR/NAME.EXT for each FILE (several FILEs may be given)\n"
     "  FILE -         read the data file from standard input\n"
     "  --codepage CP  the code page of the file's texts: 1252 (default), 874, 1250, 1251, 1253,\n"
