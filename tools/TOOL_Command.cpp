@@ -4,7 +4,6 @@
 #include <exception>
 #include <filesystem>
 #include <new>
-#include <set>
 #include <sstream>
 #include <utility>
 
@@ -16,6 +15,7 @@
 #include "tools/TOOL_Nearest.h"
 #include "tools/TOOL_Options.h"
 #include "tools/TOOL_Records.h"
+#include "tools/TOOL_WrittenOutputs.h"
 
 namespace tool {
 
@@ -51,9 +51,9 @@ const Command_t kCommands[] = {
      "    every waypoint, route and track of FILE as a GeoJSON FeatureCollection (RFC 7946)\n",
      ".geojson", Accepts_t{true, true, false}, nullptr, WriteGeoJsonDocument},
     {"csv",
-     "trovix csv FILE [-o OUT] [--codepage CP] [--partial] [--track-points]\n"
+     "trovix csv FILE [-o OUT] [--codepage CP] [--partial] [--track-points] [--keep-formulas]\n"
      "    FILE's waypoints as CSV (RFC 4180, UTF-8), or with --track-points its track points\n",
-     ".csv", Accepts_t{true, true, false, true}, nullptr, WriteCsvDocument},
+     ".csv", Accepts_t{true, true, false, true, true}, nullptr, WriteCsvDocument},
     {"html",
      "trovix html FILE [-o OUT] [--codepage CP] [--partial]\n"
      "    one HTML page of FILE: a map, elevation profiles and tables, needing no network\n",
@@ -108,22 +108,22 @@ int RunMany(const Command_t& command, const Options_t& options, std::ostream& ou
     std::error_code ignored;
     fs::create_directories(options.directory, ignored);
     int status = kExitOk;
-    std::set<std::string> outputs;
+    WrittenOutputs_t outputs;
     const std::size_t count = options.files.size();
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& file = options.files[i];
         if (progress) err << "\r[" << i << "/" << count << "] " << file << "\x1b[K" << std::flush;
         Options_t one = options;
         one.file = file;
-        one.files = {file};
         one.directory.clear();
         one.output = (fs::path(options.directory) / (fs::path(FileName(file)).stem().string() + command.extension))
                          .string();
         // The messages of a file wait until it is done, so that none lands on the progress line.
         std::ostringstream messages;
         int code = kExitNotWritten;
-        if (outputs.insert(one.output).second) {
+        if (!outputs.Taken(one.output)) {
             code = RunOne(command, one, out, messages);
+            outputs.Note(one.output);
         } else {
             messages << "trovix: " << file << ": " << one.output << " is written from an earlier FILE\n";
         }

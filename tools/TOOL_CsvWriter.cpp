@@ -1,6 +1,10 @@
 // The CSV form of a loaded database (RFC 4180): a header row, then a row per waypoint, or with
-// --track-points a row per track point; the columns named as dump names the fields.
+// --track-points a row per track point; the columns named as dump names the fields. A text that
+// a spreadsheet would run as a formula (it starts with = + - @, a tab or a carriage return)
+// gets a single quote before it, so that it shows as the text it is; --keep-formulas keeps it
+// byte for byte.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "tools/TOOL_Export.h"
@@ -16,9 +20,18 @@ namespace {
 // The fields' sink for a row of values; an absent value is an empty field.
 class CsvRow_t {
 public:
-    explicit CsvRow_t(TextOut_t& out) : out_(out) {}
+    CsvRow_t(TextOut_t& out, bool keep_formulas) : out_(out), keep_formulas_(keep_formulas) {}
 
-    void Text(const char*, std::string_view bytes) { Field(out_.Utf8(bytes)); }
+    void Text(const char*, std::string_view bytes) {
+        const std::string_view utf8 = out_.Utf8(bytes);
+        if (keep_formulas_ || utf8.empty() ||
+            std::string_view("=+-@\t\r").find(utf8[0]) == std::string_view::npos) {
+            Field(utf8);
+            return;
+        }
+        quoted_.assign("'").append(utf8);
+        Field(quoted_);
+    }
     void Signed(const char*, std::int64_t value) { Field(Integer(value, number_)); }
     void Unsigned(const char*, std::uint64_t value) { Field(tool::Unsigned(value, number_)); }
     void Real(const char*, const base::Optional_t<double>& value) {
@@ -56,7 +69,9 @@ private:
     }
 
     TextOut_t& out_;
+    const bool keep_formulas_;
     bool first_ = true;
+    std::string quoted_;
     char number_[32];
     char real_[400];
 };
@@ -84,10 +99,10 @@ private:
     bool first_ = true;
 };
 
-void Waypoints(TextOut_t& out, const trove::Database_t& db) {
+void Waypoints(TextOut_t& out, const trove::Database_t& db, bool keep_formulas) {
     CsvHeader_t header(out);
     WaypointFields(trove::WaypointId_t(), trove::Waypoint_t(), header);
-    CsvRow_t row(out);
+    CsvRow_t row(out, keep_formulas);
     row.End();
     ForEachWaypoint(db, [&](const trove::WaypointId_t& id, const trove::Waypoint_t& w) {
         WaypointFields(id, w, row);
@@ -95,10 +110,10 @@ void Waypoints(TextOut_t& out, const trove::Database_t& db) {
     });
 }
 
-void TrackPoints(TextOut_t& out, const trove::Database_t& db) {
+void TrackPoints(TextOut_t& out, const trove::Database_t& db, bool keep_formulas) {
     CsvHeader_t header(out);
     TrackPointFields(std::string_view(), trove::TrackPoint_t(), header);
-    CsvRow_t row(out);
+    CsvRow_t row(out, keep_formulas);
     row.End();
     for (const auto& track : db.tracks) {
         ForEachTrackPoint(track.second, [&](const trove::TrackPoint_t& point) {
@@ -113,9 +128,9 @@ void TrackPoints(TextOut_t& out, const trove::Database_t& db) {
 std::size_t WriteCsvDocument(std::ostream& out, const ExportInput_t& input) {
     TextOut_t text(out, input.options.code_page);
     if (input.options.track_points) {
-        TrackPoints(text, input.db);
+        TrackPoints(text, input.db, input.options.keep_formulas);
     } else {
-        Waypoints(text, input.db);
+        Waypoints(text, input.db, input.options.keep_formulas);
     }
     text.Flush();
     return text.Replaced();

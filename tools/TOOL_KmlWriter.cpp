@@ -1,7 +1,8 @@
 // The KML 2.2 form of a loaded database: one Document named after the file, a Folder per kind.
 // Waypoints are Points with every field in ExtendedData, named as dump names them; routes are
 // LineStrings along the path as drawn; tracks are LineStrings, or gx:Tracks when every point
-// has a time.
+// has a time. A line's positions carry altitudes only when every one of its points has one, so
+// that no line mixes two- and three-value positions.
 #include <cstdint>
 #include <string_view>
 
@@ -14,6 +15,10 @@
 namespace tool {
 
 namespace {
+
+bool HasAltitude(const geo::Position_t& p) {
+    return p.altitude.Has() && IsFinite(*p.altitude);
+}
 
 // One plain style per kind, shared by every placemark of it.
 const char kStyles[] =
@@ -56,11 +61,12 @@ private:
     void Waypoint(const trove::WaypointId_t& id, const trove::Waypoint_t& w);
     void Route(const trove::Database_t& db, const trove::RouteId_t& id, const trove::Route_t& route);
     void Track(const trove::TrackId_t& id, const trove::Track_t& track);
-    // `lon,lat` or `lon,lat,alt`; separator ' ' for gx:coord.
-    void Coordinates(const geo::Position_t& p, char separator = ',');
-    // A line of count points: none, a Point, or a LineString; points(each) walks it.
+    // `lon,lat`, or with altitude `lon,lat,alt`; separator ' ' for gx:coord.
+    void Coordinates(const geo::Position_t& p, bool altitude, char separator = ',');
+    // A line of count points: none, a Point, or a LineString, with altitudes or without;
+    // points(each) walks it.
     template <class Points>
-    void Line(std::size_t count, Points&& points);
+    void Line(std::size_t count, bool altitudes, Points&& points);
 
     XmlOut_t& xml_;
     char degrees_[32];
@@ -98,10 +104,10 @@ void Kml_t::Waypoint(const trove::WaypointId_t& id, const trove::Waypoint_t& w) 
     if (!first) xml_.Raw("</description>");
     xml_.Raw("<styleUrl>#waypoint</styleUrl><ExtendedData>");
     WaypointFields(id, w, *this);
-    const bool altitude = w.position.altitude.Has() && IsFinite(*w.position.altitude);
+    const bool altitude = HasAltitude(w.position);
     xml_.Raw(altitude ? "</ExtendedData><Point><altitudeMode>absolute</altitudeMode><coordinates>"
                       : "</ExtendedData><Point><altitudeMode>clampToGround</altitudeMode><coordinates>");
-    Coordinates(w.position);
+    Coordinates(w.position, altitude);
     xml_.Raw("</coordinates></Point></Placemark>\n");
 }
 
@@ -112,8 +118,12 @@ void Kml_t::Route(const trove::Database_t& db, const trove::RouteId_t& id, const
     RouteFields(id, *this);
     xml_.Raw("</ExtendedData>");
     std::size_t count = 0;
-    ForEachRoutePosition(db, route, [&](const geo::Position_t&) { ++count; });
-    Line(count, [&](auto&& each) { ForEachRoutePosition(db, route, each); });
+    bool altitudes = true;
+    ForEachRoutePosition(db, route, [&](const geo::Position_t& p) {
+        ++count;
+        altitudes = altitudes && HasAltitude(p);
+    });
+    Line(count, altitudes, [&](auto&& each) { ForEachRoutePosition(db, route, each); });
     xml_.Raw("</Placemark>\n");
 }
 
@@ -122,13 +132,14 @@ void Kml_t::Track(const trove::TrackId_t& id, const trove::Track_t& track) {
     TrackFields(id, track, *this);
     xml_.Raw("</ExtendedData>");
     std::size_t count = 0;
-    bool timed = true;
+    bool timed = true, altitudes = true;
     ForEachTrackPoint(track, [&](const trove::TrackPoint_t& p) {
         ++count;
         timed = timed && p.time.Has();
+        altitudes = altitudes && HasAltitude(p.position);
     });
     if (!timed || count < 2) {
-        Line(count, [&](auto&& each) {
+        Line(count, altitudes, [&](auto&& each) {
             ForEachTrackPoint(track, [&](const trove::TrackPoint_t& p) { each(p.position); });
         });
     } else {
@@ -137,9 +148,9 @@ void Kml_t::Track(const trove::TrackId_t& id, const trove::Track_t& track) {
         ForEachTrackPoint(track, [this](const trove::TrackPoint_t& p) {
             xml_.Raw("<when>").Raw(IsoTime(*p.time, number_)).Raw("</when>\n");
         });
-        ForEachTrackPoint(track, [this](const trove::TrackPoint_t& p) {
+        ForEachTrackPoint(track, [this, altitudes](const trove::TrackPoint_t& p) {
             xml_.Raw("<gx:coord>");
-            Coordinates(p.position, ' ');
+            Coordinates(p.position, altitudes, ' ');
             xml_.Raw("</gx:coord>\n");
         });
         xml_.Raw("</gx:Track>");
@@ -148,23 +159,23 @@ void Kml_t::Track(const trove::TrackId_t& id, const trove::Track_t& track) {
 }
 
 template <class Points>
-void Kml_t::Line(std::size_t count, Points&& points) {
+void Kml_t::Line(std::size_t count, bool altitudes, Points&& points) {
     if (count == 0) return;
     xml_.Raw(count == 1 ? "<Point><coordinates>" : "<LineString><tessellate>1</tessellate><coordinates>\n");
-    points([this](const geo::Position_t& p) {
-        Coordinates(p);
+    points([this, altitudes](const geo::Position_t& p) {
+        Coordinates(p, altitudes);
         xml_.Raw("\n");
     });
     xml_.Raw(count == 1 ? "</coordinates></Point>" : "</coordinates></LineString>");
 }
 
-void Kml_t::Coordinates(const geo::Position_t& p, char separator) {
+void Kml_t::Coordinates(const geo::Position_t& p, bool altitude, char separator) {
     char text[64 + 400];
     char* at = PutDegrees(text, p.longitude);
     *at++ = separator;
     at = PutDegrees(at, p.latitude);
     xml_.Raw(std::string_view(text, static_cast<std::size_t>(at - text)));
-    if (p.altitude.Has() && IsFinite(*p.altitude)) {
+    if (altitude) {
         xml_.Raw(std::string_view(&separator, 1)).Raw(Decimal(*p.altitude, real_));
     }
 }

@@ -6,11 +6,18 @@
 #include <iostream>
 #include <iterator>
 #include <new>
+#include <optional>
 #include <sstream>
 
 #include "tools/TOOL_CodePageChoice.h"
+#include "tools/TOOL_FileFacts.h"
+#include "tools/TOOL_InputPieces.h"
 #include "tools/TOOL_NotOpened.h"
 #include "tools/TOOL_Refusal.h"
+#include "tools/TOOL_SameFile.h"
+#include "tools/TOOL_StandardInput.h"
+#include "trove/bin/BIN_IStream.h"
+
 
 namespace tool {
 
@@ -29,9 +36,15 @@ std::string FileName(const std::string& file) {
 
 namespace {
 
-// The load itself, under code_page; bytes hold the file when it was read whole (whole).
-int LoadUnder(const Options_t& options, const std::string& bytes, bool whole, unsigned code_page,
-              Loaded_t& loaded, std::ostream& err) {
+// Where a load reads: a regular file by its name, bytes read whole, or a stream read in pieces.
+struct Source_t {
+    const std::string* bytes = nullptr;
+    std::istream* stream = nullptr;
+};
+
+// The load itself, under code_page.
+int LoadUnder(const Options_t& options, const Source_t& source, unsigned code_page, Loaded_t& loaded,
+              std::ostream& err) {
     const std::string& path = options.file;
     const std::string prefix = "trovix: " + path + ": ";
     loaded.code_page.emplace(code_page);
@@ -40,9 +53,25 @@ int LoadUnder(const Options_t& options, const std::string& bytes, bool whole, un
         err << prefix << "code page " << code_page << " is not available\n";
         return kExitNotOpened;
     }
+    // A refusal looks at the file's size and first bytes: a stream can be read only once, so its
+    // pieces keep them.
+    std::optional<InputPieces_t> pieces;
+    auto facts = [&]() {
+        if (source.bytes) return FactsOfBytes(*source.bytes);
+        if (pieces) return pieces->DrainedFacts();
+        return FactsOfFile(path);
+    };
     try {
-        if (whole) {
-            loaded.result = trove::LoadBytes(bytes, loaded.db, loaded.doc, &loaded.notes);
+        if (source.bytes) {
+            loaded.result = trove::LoadBytes(*source.bytes, loaded.db, loaded.doc, &loaded.notes);
+        } else if (source.stream) {
+            pieces.emplace(*source.stream);
+            bin::istream in(&*pieces);
+            loaded.result = trove::LoadStream(in, loaded.db, loaded.doc, &loaded.notes);
+            if (pieces->Failed()) {
+                err << prefix << "cannot be opened: it cannot be read\n";
+                return kExitNotOpened;
+            }
         } else {
             loaded.result = trove::LoadFile(path, loaded.db, loaded.doc, &loaded.notes);
         }
@@ -58,7 +87,7 @@ int LoadUnder(const Options_t& options, const std::string& bytes, bool whole, un
                     << trove::kDataVersion << "\n";
                 return kExitRefused;
             case trove::LoadOutcome_t::BadStructure:
-                ReportRefusal(options, loaded, *loaded.result.error, whole ? &bytes : nullptr, err);
+                ReportRefusal(options, loaded, *loaded.result.error, facts(), err);
                 return kExitRefused;
             case trove::LoadOutcome_t::Loaded:
                 return kExitOk;
@@ -66,7 +95,7 @@ int LoadUnder(const Options_t& options, const std::string& bytes, bool whole, un
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& e) {
-        ReportRefusal(options, loaded, e, whole ? &bytes : nullptr, err);
+        ReportRefusal(options, loaded, e, facts(), err);
     }
     return kExitRefused;
 }
@@ -76,6 +105,8 @@ int LoadUnder(const Options_t& options, const std::string& bytes, bool whole, un
 int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
     const std::string& path = options.file;
     const std::string prefix = "trovix: " + path + ": ";
+    const int same = RefuseOutputOverInput(options, err);
+    if (same != kExitOk) return same;
     // Only a file holds a data file: a folder fails on the first read on Linux and a device may
     // never end. Both are refused before anything is read.
     const std::string not_opened = path == "-" ? std::string() : WhyNotOpened(path);
@@ -83,37 +114,51 @@ int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err) {
         err << prefix << "cannot be opened: " << not_opened << "\n";
         return kExitNotOpened;
     }
-    // Standard input, a named pipe or a shell's <(...) can be read once only: it is read whole,
-    // then loaded from memory, so that a refusal can still look at its first bytes.
+    const std::string input_problem = path == "-" && !options.input ? StandardInputProblem() : std::string();
+    if (!input_problem.empty()) {
+        err << prefix << "cannot be opened: " << input_problem << "\n";
+        return kExitNotOpened;
+    }
+    // Standard input, a named pipe or a shell's <(...) can be read once only: it is read in pieces,
+    // as a named file is.
     std::error_code ignored;
-    const bool whole = path == "-" || !std::filesystem::is_regular_file(path, ignored);
-    std::string bytes;
-    if (whole) {
-        std::ifstream named;
-        if (path != "-") named.open(path, std::ios::binary);
-        std::istream& in = path != "-" ? named : options.input ? *options.input : std::cin;
-        if (path != "-" && !named) {
+    const bool once = path == "-" || !std::filesystem::is_regular_file(path, ignored);
+    std::ifstream named;
+    if (once && path != "-") {
+        named.open(path, std::ios::binary);
+        if (!named) {
             err << prefix << "cannot be opened: " << WhyOpeningFailed(path) << "\n";
             return kExitNotOpened;
         }
-        bytes.assign((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad()) {
-            err << prefix << "cannot be opened: it cannot be read\n";
-            return kExitNotOpened;
-        }
     }
+    std::istream& in = path != "-" ? named : options.input ? *options.input : std::cin;
+    Source_t source;
+    if (once) source.stream = &in;
+
     unsigned code_page = options.code_page;
+    std::string bytes;
     if (options.code_page_auto) {
         // The texts are the same bytes under any page: a first load under the default finds them.
+        // What can be read only once is read whole for the two loads.
+        if (once) {
+            InputPieces_t pieces(in);
+            std::istream whole(&pieces);
+            bytes.assign(std::istreambuf_iterator<char>(whole), std::istreambuf_iterator<char>());
+            if (pieces.Failed()) {
+                err << prefix << "cannot be opened: it cannot be read\n";
+                return kExitNotOpened;
+            }
+            source = Source_t{&bytes, nullptr};
+        }
         Loaded_t probe;
         std::ostringstream faults;  // the load that counts reports them
-        if (LoadUnder(options, bytes, whole, kDefaultCodePage, probe, faults) == kExitNotOpened) {
+        if (LoadUnder(options, source, kDefaultCodePage, probe, faults) == kExitNotOpened) {
             err << faults.str();
             return kExitNotOpened;
         }
         code_page = ChooseCodePage(probe.db, probe.doc, prefix, err);
     }
-    const int code = LoadUnder(options, bytes, whole, code_page, loaded, err);
+    const int code = LoadUnder(options, source, code_page, loaded, err);
     if (!options.code_page_given && code != kExitNotOpened)
         WarnOfCodePage(loaded.db, loaded.doc, prefix, err);
     return code;

@@ -28,12 +28,14 @@ struct Loaded_t {
     trove::LoadNotes_t notes;
 };
 
-// Loads options.file ("-": all of standard input, options.input or std::cin) into loaded with
-// options.code_page selected for as long as loaded lives (with --codepage auto, the page chosen
-// from the file's texts; without --codepage, a warning when another page looks likely). Returns kExitOk
+// Loads options.file ("-": standard input, options.input or std::cin, read in pieces) into
+// loaded with options.code_page selected for as long as loaded lives (with --codepage auto, the
+// page chosen from the file's texts; without --codepage, a warning when another page looks
+// likely). Returns kExitOk
 // when it loaded; otherwise writes one line naming the path and the reason (the exception's
-// class, source and line) to err and returns kExitNotOpened (also for a folder or a device) or
-// kExitRefused. After a refusal loaded holds whatever was read before it. Exhausted memory
+// class, source and line) to err and returns kExitNotOpened (also for a folder or a device, for
+// standard input that is closed, a folder or a terminal, and, before anything is read, for an
+// output that is an input file) or kExitRefused. After a refusal loaded holds whatever was read before it. Exhausted memory
 // propagates as std::bad_alloc.
 int LoadForTool(const Options_t& options, Loaded_t& loaded, std::ostream& err);
 

@@ -18,6 +18,7 @@ std::vector<std::string> TakenOptions(const Accepts_t& accepts) {
     if (accepts.partial) taken.push_back("--partial");
     if (accepts.category) taken.push_back("--category");
     if (accepts.track_points) taken.push_back("--track-points");
+    if (accepts.keep_formulas) taken.push_back("--keep-formulas");
     return taken;
 }
 
@@ -25,7 +26,7 @@ std::vector<std::string> TakenOptions(const Accepts_t& accepts) {
 
 std::string OptionsHelp(const Accepts_t& accepts) {
     std::string text = "options:\n";
-    if (accepts.output) text += "  -o OUT           write to OUT instead of standard output\n";
+    if (accepts.output) text += "  -o OUT           write to OUT instead of standard output (OUT - is standard output)\n";
     text +=
         "  -d DIR           write DIR/NAME.EXT for each FILE (several FILEs may be given)\n"
         "  FILE -           read the data file from standard input\n"
@@ -39,6 +40,8 @@ std::string OptionsHelp(const Accepts_t& accepts) {
     if (accepts.category) text += "  --category TEXT  the category of the handheld records (records)\n";
     if (accepts.track_points)
         text += "  --track-points   one row per track point instead of per waypoint (csv)\n";
+    if (accepts.keep_formulas)
+        text += "  --keep-formulas  texts starting with = + - @ as they are, not as text (csv)\n";
     text +=
         "  --debug          errors also name the program's exception, for a bug report\n"
         "  -h, --help       this text\n"
@@ -72,6 +75,8 @@ bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts
             options.partial = true;
         } else if (accepts.track_points && arg == "--track-points") {
             options.track_points = true;
+        } else if (accepts.keep_formulas && arg == "--keep-formulas") {
+            options.keep_formulas = true;
         } else if (accepts.output && arg == "-o") {
             options.output = args[++i];
         } else if (arg == "-d") {
@@ -88,7 +93,8 @@ bool ParseOptions(const std::vector<std::string>& args, const Accepts_t& accepts
             options.code_page = number == 0 ? kDefaultCodePage : number;
             options.code_page_given = true;
             options.code_page_auto = number == 0;
-        } else if (arg == "-o" || arg == "--partial" || arg == "--category" || arg == "--track-points") {
+        } else if (arg == "-o" || arg == "--partial" || arg == "--category" || arg == "--track-points" ||
+                   arg == "--keep-formulas") {
             error = "option " + arg + " is not one this command takes (its --help lists them)";
             return false;
         } else if (arg.size() > 1 && arg[0] == '-') {

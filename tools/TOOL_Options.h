@@ -1,6 +1,6 @@
 #pragma once
 // The options of the tool's commands: FILE [-o OUT] [--codepage CP] [--partial] [--category TEXT]
-// [--track-points] [--debug], or FILE... -d DIR, in any order. FILE "-" is standard input.
+// [--track-points] [--keep-formulas] [--debug], or FILE... -d DIR, in any order. FILE "-" is standard input.
 #include <istream>
 #include <string>
 #include <vector>
@@ -13,7 +13,7 @@ extern const char kDefaultCategory[];  // "Unfiled", the host's first category
 struct Options_t {
     std::string file;
     std::vector<std::string> files;  // every FILE given; `file` is the one a command works on
-    std::string output;              // empty: standard output
+    std::string output;              // empty or "-": standard output
     std::string directory;           // -d DIR: one output per FILE there
     unsigned code_page = kDefaultCodePage;
     bool code_page_given = false;  // --codepage: no warning of another likely page
@@ -24,6 +24,7 @@ struct Options_t {
     bool track_points = false;
     bool debug = false;             // --debug: errors name the exception for a bug report
     bool partial_offered = false;   // the command takes --partial, so a refusal may suggest it
+    bool keep_formulas = false;     // csv: texts that look like formulas kept byte for byte
     std::istream* input = nullptr;  // where FILE "-" is read from; null: std::cin
 };
 
@@ -33,6 +34,7 @@ struct Accepts_t {
     bool partial = false;       // --partial
     bool category = false;      // --category TEXT
     bool track_points = false;  // --track-points
+    bool keep_formulas = false;  // --keep-formulas
 };
 
 // The options part of the help: the lines of the options accepts names (all of them for the

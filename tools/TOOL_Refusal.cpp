@@ -212,8 +212,7 @@ std::string DebugIdentity(const std::exception& error) {
 }
 
 void ReportRefusal(const Options_t& options, const Loaded_t& loaded, const std::exception& error,
-                   const std::string* read_whole, std::ostream& err) {
-    const FileFacts_t facts = read_whole ? FactsOfBytes(*read_whole) : FactsOfFile(options.file);
+                   const FileFacts_t& facts, std::ostream& err) {
     err << "trovix: " << options.file << ": "
         << ExplainRefusal(error, loaded.result.format, loaded.notes, facts);
     const trove::Database_t& db = loaded.db;

@@ -28,10 +28,9 @@ std::string DebugIdentity(const std::exception& error);
 
 // The one line of a refused load on err: "trovix: FILE: " and what is wrong, a hint to --partial
 // where something was read before the fault and the command takes it, and with --debug the
-// exception. read_whole: the bytes when the file was read whole (a pipe); null when it was loaded
-// from the file itself.
+// exception. facts: the file's size and first bytes.
 void ReportRefusal(const Options_t& options, const Loaded_t& loaded, const std::exception& error,
-                   const std::string* read_whole, std::ostream& err);
+                   const FileFacts_t& facts, std::ostream& err);
 
 // A line on err for each record the load dropped, its texts as UTF-8 of the options' code page;
 // none for a refused file without the data file's header.
