@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/BASE_CodePageNames.h"
-#include "tools/TOOL_HtmlPage.h"
+#include "tools/html/TOOL_HtmlPage.h"
 #include "web/WEB_Convert.h"
 
 namespace web {
@@ -68,7 +68,7 @@ emscripten::val Run(const Input_t& input, const std::string& command, const std:
     SinkBuffer_t buffer(sink);
     std::ostream out(&buffer);
     std::ostringstream err;
-    const int code = Convert(Request_t{command, name, input.Held(), code_page, partial}, out, err);
+    const int code = Convert(Request_t{command, name, &input.Held(), code_page, partial}, out, err);
     out.flush();
     emscripten::val result = emscripten::val::object();
     result.set("code", code);

@@ -2,15 +2,14 @@
 // One command of the tool over a data file's bytes held in memory: what the page converts with.
 #include <ostream>
 #include <string>
-#include <string_view>
 
 namespace web {
 
 struct Request_t {
-    std::string command;  // dump, gpx, kml, geojson, csv or html
-    std::string name;     // the data file's name, as it is given to the tool
-    std::string_view bytes;
-    unsigned code_page = 1252;  // 0: --codepage auto
+    std::string command;                 // dump, gpx, kml, geojson, csv or html
+    std::string name;                    // the data file's name, as it is given to the tool
+    const std::string* bytes = nullptr;  // the file's bytes
+    unsigned code_page = 1252;           // 0: --codepage auto
     bool partial = false;
 };
 
