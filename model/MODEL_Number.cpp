@@ -4,9 +4,9 @@
 #include <cmath>
 #include <ctime>
 
+#include "base/BASE_DoubleChars.h"
 #include "base/BASE_Exception.h"
 #include "base/BASE_Time.h"
-#include "base/BASE_DoubleChars.h"
 
 namespace model {
 
@@ -50,8 +50,7 @@ std::string_view Unsigned(std::uint64_t value, char (&buffer)[32]) {
 
 std::string_view Decimal(double value, char (&buffer)[400]) {
     BASE_ASSERT(std::isfinite(value));
-    const std::to_chars_result r =
-        base::FixedChars(buffer, buffer + sizeof buffer, value);
+    const std::to_chars_result r = base::FixedChars(buffer, buffer + sizeof buffer, value);
     BASE_ASSERT(r.ec == std::errc());
     return std::string_view(buffer, static_cast<std::size_t>(r.ptr - buffer));
 }

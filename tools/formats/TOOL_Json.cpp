@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "base/BASE_Exception.h"
 #include "base/BASE_DoubleChars.h"
+#include "base/BASE_Exception.h"
 
 namespace tool {
 
