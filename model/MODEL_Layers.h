@@ -45,7 +45,7 @@ inline Value_t ValueOf(const TrackPoint_t& f, std::size_t field) {
 }
 
 // Every value of the feature at once, in schema order, into values (room for
-// SchemaOf(layer).Size(), at most kMaxFields): the writers' way, a call per feature.
+// SchemaOf(layer).Size(), at most kMaxFields), for readers that take them together.
 constexpr std::size_t kMaxFields = 32;
 void ValuesOf(const Waypoint_t& f, Value_t* values);
 void ValuesOf(const Route_t& f, Value_t* values);
@@ -61,13 +61,11 @@ const std::vector<std::size_t>& PositionFirst(LayerId_t layer);
 // each(field, value) for every field of the feature: in schema order, or position first.
 template <class Feature, class Each>
 void ForEachField(LayerId_t layer, const Feature& feature, bool position_first, Each&& each) {
-    Value_t values[kMaxFields];
-    ValuesOf(feature, values);
     const Schema_t& schema = SchemaOf(layer);
     if (position_first) {
-        for (std::size_t i : PositionFirst(layer)) each(schema[i], values[i]);
+        for (std::size_t i : PositionFirst(layer)) each(schema[i], schema[i].value(&feature));
     } else {
-        for (std::size_t i = 0; i < schema.Size(); ++i) each(schema[i], values[i]);
+        for (const Field_t& field : schema) each(field, field.value(&feature));
     }
 }
 

@@ -214,11 +214,9 @@ void Gpx_t::Waypoint(const model::Waypoint_t& w) {
     LatLon(w.body.position);
     xml_.Raw(">");
     Ele(w.body.position.altitude);
-    model::Value_t values[model::kMaxFields];
-    model::ValuesOf(w, values);
     const model::Schema_t& schema = model::SchemaOf(model::LayerId_t::Waypoints);
     for (const WaypointField_t& f : WaypointFields())
-        if (f.role == Role_t::Element) Element(f.element, values[f.index].bytes);
+        if (f.role == Role_t::Element) Element(f.element, schema[f.index].value(&w).bytes);
     xml_.Raw("<extensions><trovix:waypoint");
     for (const WaypointField_t& f : WaypointFields()) {
         switch (f.role) {
@@ -229,7 +227,7 @@ void Gpx_t::Waypoint(const model::Waypoint_t& w) {
                 OddAltitude(w.body.position.altitude);
                 break;
             case Role_t::Symbol: {
-                Field(schema[f.index], values[f.index]);
+                Field(schema[f.index], schema[f.index].value(&w));
                 // The handheld's code for the symbol, as the import writes it into the coded line.
                 const auto code = devio::SymbolTable().FindSecond(w.body.symbol);
                 if (code != devio::SymbolTable().end())
@@ -237,7 +235,7 @@ void Gpx_t::Waypoint(const model::Waypoint_t& w) {
                 break;
             }
             case Role_t::Attribute:
-                Field(schema[f.index], values[f.index]);
+                Field(schema[f.index], schema[f.index].value(&w));
                 break;
         }
     }
