@@ -5,6 +5,7 @@ bytes (base64) and the page's scripts inlined, so that it opens from disk and fe
 usage: inline_page.py --glue MODULE.js --wasm MODULE.wasm --out PAGE.html page.html STYLE.css SCRIPT.js..."""
 import argparse
 import base64
+import hashlib
 import os
 import sys
 
@@ -36,8 +37,14 @@ def main():
     for mark in ("<!--STYLE-->", "<!--SCRIPT-->"):
         if page.count(mark) != 1:
             sys.exit("inline_page.py: the template needs %s once" % mark)
+    if page.count("SCRIPT_HASH") != 1:
+        sys.exit("inline_page.py: the template's policy needs SCRIPT_HASH once")
+    # The policy allows the one script by the hash of its text, exactly as it stands in the page.
+    script = "\n" + script
+    digest = base64.b64encode(hashlib.sha256(script.encode("utf-8")).digest()).decode("ascii")
+    page = page.replace("SCRIPT_HASH", digest)
     page = page.replace("<!--STYLE-->", "<style>\n" + style + "</style>")
-    page = page.replace("<!--SCRIPT-->", "<script>\n" + script + "</script>")
+    page = page.replace("<!--SCRIPT-->", "<script>" + script + "</script>")
     temporary = args.out + ".tmp"
     with open(temporary, "w", encoding="utf-8") as f:
         f.write(page)
