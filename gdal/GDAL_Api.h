@@ -2,6 +2,9 @@
 // GDAL's headers, for every file of the driver: include this first. GDAL's headers bring in the
 // C library's <math.h>, which declares a function jnl, the name of the journal's namespace; it
 // is declared under another name here, before anything else includes <math.h>.
+#if defined(_MATH_H)
+#error "gdal/GDAL_Api.h comes before any header that includes <math.h>"
+#endif
 #define jnl gdal_libc_jnl
 #include <math.h>
 

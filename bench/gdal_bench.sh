@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The GDAL driver against GDAL's own readers, on the file of 200,000 waypoints, in one run:
+#   ogr2ogr -f FlatGeobuf of the waypoints: from the data file, from a GeoPackage made once of the
+#     tool's GeoJSON (GDAL's fastest common reader), and from the tool's GPX (GDAL's GPX driver);
+#   the summary (ogrinfo -so -al, counts and extents) of the data file and of that GPX, beside
+#     `trovix geojson` of the data file;
+#   the peak memory of each.
+# Each command runs RUNS times (default 3); the table gives the median time and the largest peak.
+#
+# Usage: bash bench/gdal_bench.sh [BUILD_FOLDER]   (default build/native-release; it needs the
+# targets gdal_Terrabook, trovix and make_example)
+set -euo pipefail
+build=${1:-build/native-release}
+runs=${RUNS:-3}
+plugins=$(dirname "$(find "$build/gdal/plugins" -name gdal_Terrabook.so | head -n 1)")
+trovix=$build/tools/trovix
+make_example=$(find "$build" -name make_example -type f -perm -u+x | head -n 1)
+export GDAL_DRIVER_PATH=$plugins
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$make_example" --waypoints 200000 "$work/big.tbk" >/dev/null
+"$trovix" geojson "$work/big.tbk" -o "$work/big.geojson"
+ogr2ogr -f GPKG "$work/big.gpkg" "$work/big.geojson"
+"$trovix" gpx "$work/big.tbk" -o "$work/big.gpx"
+gpkg_layer=$(ogrinfo -q "$work/big.gpkg" | sed -n 's/^1: \([^ ]*\).*/\1/p')
+
+# median seconds and largest peak (MB) of RUNS runs of the command
+measure() {
+  local times=() peak=0 i line
+  for ((i = 0; i < runs; i++)); do
+    rm -f "$work/out.fgb" "$work/out.geojson"
+    line=$(/usr/bin/time -f '%e %M' "$@" 2>&1 >/dev/null | tail -n 1)
+    times+=("${line% *}")
+    ((${line#* } > peak)) && peak=${line#* }
+  done
+  echo "$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p") $((peak / 1024))"
+}
+
+read -r t_tbk m_tbk < <(measure ogr2ogr -f FlatGeobuf "$work/out.fgb" "$work/big.tbk" waypoints)
+read -r t_gpkg m_gpkg < <(measure ogr2ogr -f FlatGeobuf "$work/out.fgb" "$work/big.gpkg" "$gpkg_layer")
+read -r t_gpx m_gpx < <(measure ogr2ogr -f FlatGeobuf "$work/out.fgb" "$work/big.gpx" waypoints)
+read -r t_info m_info < <(measure ogrinfo -so -al "$work/big.tbk")
+read -r t_geojson m_geojson < <(measure "$trovix" geojson "$work/big.tbk" -o "$work/out.geojson")
+read -r t_info_gpx m_info_gpx < <(measure ogrinfo -so -al "$work/big.gpx")
+
+printf '%-62s %8s %8s\n' "200,000 waypoints ($(stat -c %s "$work/big.tbk") bytes), median of $runs" "seconds" "peak MB"
+row() { printf '%-62s %8s %8s\n' "$@"; }
+row "ogr2ogr -f FlatGeobuf, waypoints of the data file" "$t_tbk" "$m_tbk"
+row "ogr2ogr -f FlatGeobuf, the same from a GeoPackage" "$t_gpkg" "$m_gpkg"
+row "ogr2ogr -f FlatGeobuf, the same from the tool's GPX" "$t_gpx" "$m_gpx"
+row "ogrinfo -so -al of the data file" "$t_info" "$m_info"
+row "trovix geojson of the data file" "$t_geojson" "$m_geojson"
+row "ogrinfo -so -al of the tool's GPX" "$t_info_gpx" "$m_info_gpx"
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
+echo
+echo "data file / GeoPackage to FlatGeobuf: $(ratio "$t_tbk" "$t_gpkg") (target at most 1.2)"
+echo "ogrinfo -so -al / trovix geojson:     $(ratio "$t_info" "$t_geojson") (target at most 1.2)"
+echo "peak of the data file's ogr2ogr: $m_tbk MB; GeoPackage's plus the tool's: $((m_gpkg + m_geojson)) MB"
