@@ -3,7 +3,7 @@
 #include <string>
 
 #include "base/BASE_CodePageUnicode.h"
-#include "base/BASE_Exception.h"
+#include "gdal/GDAL_OpenError.h"
 
 namespace gdal {
 
@@ -29,10 +29,10 @@ OpenOptions_t ReadOpenOptions(CSLConstList options) {
             !text.empty() && text.size() < 6 && text.find_first_not_of("0123456789") == std::string::npos;
         const unsigned number = digits ? static_cast<unsigned>(std::stoul(text)) : 0;
         if (!base::HasUnicodeTable(number)) {
-            throw base::Exception_t(TROVIX_SOURCE, __LINE__,
-                                    "unknown code page " + text +
-                                        " (874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258, 932, "
-                                        "936, 949 or 950)");
+            throw OpenError_t(TROVIX_SOURCE, __LINE__,
+                              "unknown code page " + text +
+                                  " (874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258, 932, "
+                                  "936, 949 or 950)");
         }
         result.code_page = number;
     }

@@ -13,7 +13,7 @@ struct OpenOptions_t {
 // The options as GDAL lists them in its metadata (GDAL_DMD_OPENOPTIONLIST).
 extern const char kOpenOptionList[];
 
-// Reads the options given to an open; an unknown code page raises base::Exception_t with the
+// Reads the options given to an open; an unknown code page raises gdal::OpenError_t with the
 // tool's message.
 OpenOptions_t ReadOpenOptions(CSLConstList options);
 
