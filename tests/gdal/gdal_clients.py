@@ -195,6 +195,14 @@ def check_python(example):
     check("waypoints: attribute filter", [f.GetFID() for f in waypoints] == same and len(same) < len(every))
     waypoints.SetAttributeFilter(None)
     check("waypoints: strings are UTF-8", waypoints.TestCapability(ogr.OLCStringsAsUTF8))
+    import fiona
+    import geopandas
+    fiona.supported_drivers["Terrabook"] = "r"
+    frame = geopandas.read_file(example, layer="waypoints")
+    check("GeoPandas: the waypoints' names and positions",
+          list(frame["name"]) == [f.GetField("name") for f in every]
+          and [(p.x, p.y) for p in frame.geometry]
+          == [(f.GetGeometryRef().GetX(), f.GetGeometryRef().GetY()) for f in every])
     check("waypoints: WGS 84, longitude first",
           waypoints.GetSpatialRef().GetAuthorityCode(None) == "4326"
           and waypoints.GetSpatialRef().GetDataAxisToSRSAxisMapping() == [2, 1])
