@@ -32,14 +32,10 @@
 #include <streambuf>
 #include <string>
 
-#include "addin/record/ADDIN_HandheldRecord.h"
 #include "base/BASE_SystemPages.h"
+#include "model/MODEL_File.h"
 #include "tbk/TBK_BigFile.h"
-#include "tools/TOOL_DumpJson.h"
-#include "tools/TOOL_Export.h"
-#include "tools/TOOL_RecordsJson.h"
-#include "trove/TROVE_Database.h"
-#include "trove/TROVE_Load.h"
+#include "tools/formats/TOOL_Registry.h"
 
 namespace {
 
@@ -154,52 +150,35 @@ protected:
     }
 };
 
-// What the tool's commands write after the load, each into out as the command does.
-using Write_t = void (*)(std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result);
+// What the tool's commands write after the load: a format of the registry, into out as the
+// command does.
+using Write_t = const tool::Format_t*;
 
-void WriteExport(tool::ExportWriter_t writer, std::ostream& out, const trove::Database_t& db,
-                 const trove::LoadResult_t& result) {
-    const tool::Options_t options;
-    const tool::ExportInput_t input{db, trove::TheDocInfo(), result, "bench.tbk", options};
-    writer(out, input);
+constexpr unsigned kCodePage = 1252;
+
+void WriteFormat(Write_t format, std::ostream& out, const model::File_t& file) {
+    const tool::FormatOptions_t options;
+    format->write(out, tool::WriteInput_t{file, "bench.tbk", options});
 }
 
-const Write_t kDump = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result) {
-    tool::WriteDumpJson(out, db, trove::TheDocInfo(), result);
-};
-const Write_t kRecords = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t&) {
-    tool::RecordsJson_t json(out);
-    for (const auto& entry : db.waypoints) {
-        if (entry.first.id_class == 0) json.Add(addin::MakeHandheldRecord(entry.first, entry.second, "Unfiled"));
-    }
-    json.End();
-};
-const Write_t kGpx = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result) {
-    WriteExport(tool::WriteGpxDocument, out, db, result);
-};
-const Write_t kKml = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result) {
-    WriteExport(tool::WriteKmlDocument, out, db, result);
-};
-const Write_t kGeoJson = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result) {
-    WriteExport(tool::WriteGeoJsonDocument, out, db, result);
-};
-const Write_t kHtml = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result) {
-    WriteExport(tool::WriteHtmlDocument, out, db, result);
-};
-const Write_t kCsv = [](std::ostream& out, const trove::Database_t& db, const trove::LoadResult_t& result) {
-    WriteExport(tool::WriteCsvDocument, out, db, result);
-};
+const Write_t kDump = &tool::kDumpFormat;
+const Write_t kRecords = &tool::kRecordsFormat;
+const Write_t kGpx = &tool::kGpxFormat;
+const Write_t kKml = &tool::kKmlFormat;
+const Write_t kGeoJson = &tool::kGeoJsonFormat;
+const Write_t kHtml = &tool::kHtmlFormat;
+const Write_t kCsv = &tool::kCsvFormat;
 
 // Loads path and, with write, writes what it writes; its size in bytes, 0 when the load failed.
 std::uint64_t LoadOnce(const std::string& path, Write_t write) {
-    trove::Database_t db{trove::Name_t(), 3};
-    const trove::LoadResult_t result = trove::LoadFile(path, db);
+    model::File_t file(kCodePage);
+    const trove::LoadResult_t& result = file.LoadPath(path);
     NotePeak();
     if (result.outcome != trove::LoadOutcome_t::Loaded) return 0;
     if (!write) return 1;
     NullBuffer_t buffer;
     std::ostream out(&buffer);
-    write(out, db, result);
+    WriteFormat(write, out, file);
     NotePeak();
     return buffer.written;
 }
@@ -235,15 +214,15 @@ long ChildMaxRss(const std::string* path, Write_t write, std::int64_t& peak_heap
 }
 
 void Load(benchmark::State& state, const BigFile_t& file, Write_t write = nullptr) {
-    std::optional<trove::Database_t> db;
+    std::optional<model::File_t> loaded;
     std::uint64_t written_bytes = 0;
     double write_seconds = 0;  // processor time of the writing alone
     for (auto _ : state) {
         state.PauseTiming();
-        db.reset();  // the previous database's destruction is not part of a load
-        db.emplace(trove::Name_t(), 3);
+        loaded.reset();  // the previous database's destruction is not part of a load
+        loaded.emplace(kCodePage);
         state.ResumeTiming();
-        const trove::LoadResult_t result = trove::LoadFile(file.path, *db);
+        const trove::LoadResult_t& result = loaded->LoadPath(file.path);
         if (result.outcome != trove::LoadOutcome_t::Loaded) {
             state.SkipWithError("load failed");
             return;
@@ -252,12 +231,12 @@ void Load(benchmark::State& state, const BigFile_t& file, Write_t write = nullpt
             const std::clock_t start = std::clock();
             NullBuffer_t buffer;
             std::ostream out(&buffer);
-            write(out, *db, result);
+            WriteFormat(write, out, *loaded);
             written_bytes = buffer.written;
             write_seconds += double(std::clock() - start) / CLOCKS_PER_SEC;
         }
     }
-    db.reset();
+    loaded.reset();
     if (write) {
         state.counters["output_MB"] = double(written_bytes) / (1 << 20);
         state.counters["write_cpu_ms"] = write_seconds * 1000 / double(state.iterations());

@@ -8,7 +8,7 @@
 #include "gdal/GDAL_FileAccess.h"
 #include "gdal/GDAL_OpenError.h"
 #include "gdal/GDAL_VsiFile.h"
-#include "tools/TOOL_ExceptionName.h"
+#include "tools/formats/TOOL_ExceptionName.h"
 
 namespace gdal {
 

@@ -8,7 +8,7 @@
 #include "gdal/GDAL_Identify.h"
 #include "gdal/GDAL_OpenError.h"
 #include "gdal/GDAL_OpenOptions.h"
-#include "tools/TOOL_ExceptionName.h"
+#include "tools/formats/TOOL_ExceptionName.h"
 
 namespace gdal {
 

@@ -4,7 +4,7 @@
 #include <new>
 
 #include "gdal/GDAL_FileAccess.h"
-#include "tools/TOOL_ExceptionName.h"
+#include "tools/formats/TOOL_ExceptionName.h"
 
 namespace gdal {
 

@@ -6,14 +6,17 @@ namespace model {
 
 namespace {
 
-// A longitude into -2^31 to 2^31 - 1.
+// A longitude into -2^31 to 2^31 - 1. Nearly every longitude is there already: the division
+// is left to the few that are not.
 std::int64_t Wrapped(std::int64_t longitude) {
+    if (longitude >= -kHalfTurn && longitude < kHalfTurn) return longitude;
     return ((longitude + kHalfTurn) % kTurn + kTurn) % kTurn - kHalfTurn;
 }
 
-// How far east from `from` to `to`, 0 to 2^32 - 1.
+// How far east from `from` to `to` (both wrapped), 0 to 2^32 - 1.
 std::int64_t EastOf(std::int64_t from, std::int64_t to) {
-    return ((to - from) % kTurn + kTurn) % kTurn;
+    const std::int64_t east = to - from;
+    return east < 0 ? east + kTurn : east;
 }
 
 }  // namespace
@@ -67,6 +70,8 @@ void Extent_t::Add(const Extent_t& other) {
 }
 
 void Extent_t::AddArc(std::int64_t west, std::int64_t width) {
+    // Most points of a line or a table fall inside what is there: nothing changes then.
+    if (has_arc_ && width == 0 && EastOf(west_, west) <= width_) return;
     if (!has_arc_) {
         has_arc_ = true;
         west_ = west;

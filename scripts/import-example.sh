@@ -36,9 +36,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"; wineserver -k 2>/dev/null || true' EXIT
 
 # The host's add-in manager first: the add-in announces itself to it when it registers.
-run regsvr32.exe /s "$(winpath "$build/tools/host/StandInManager.dll")"
+run regsvr32.exe /s "$(winpath "$build/tests/host/StandInManager.dll")"
 run regsvr32.exe /s "$(winpath "$build/addin/dll/Trovix.dll")"
-run "$build/tools/host/standin_host.exe" --run OrvenImportCommand --pick "$(winpath "$file")" --answer-boxes \
+run "$build/tests/host/standin_host.exe" --run OrvenImportCommand --pick "$(winpath "$file")" --answer-boxes \
     --records "$(winpath "$work")\\records.json" >"$work/host.txt" 2>&1 || {
   cat "$work/host.txt"
   exit 1

@@ -8,7 +8,11 @@ if ! why=$(bash "$here/can-run-32bit.sh"); then
   echo "this machine cannot start 32-bit programs: $why"
   exit 1
 fi
+if [ ! -e /usr/lib/wine/wine ]; then
+  echo "wine32:i386 is not installed (install-deps says why above)"
+  exit 1
+fi
 if ! why=$(/usr/lib/wine/wine --version 2>&1 >/dev/null); then
-  echo "the 32-bit wine loader does not start (is wine32:i386 installed?): ${why##*: }"
+  echo "the 32-bit wine loader does not start: ${why##*: }"
   exit 1
 fi

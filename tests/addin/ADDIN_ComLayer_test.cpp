@@ -6,7 +6,7 @@
 #include "addin/ADDIN_ComError.h"
 #include "addin/ADDIN_ComPtr.h"
 #include "addin/ADDIN_Interfaces.h"
-#include "tools/host/HOST_Records.h"
+#include "tests/host/HOST_Records.h"
 
 using addin::ComPtr_t;
 

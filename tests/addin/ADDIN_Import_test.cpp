@@ -15,7 +15,7 @@
 #include "addin/ADDIN_OrvenImportCommand.h"
 #include "trove/TROVE_Database.h"
 #include "tbk/TBK_FileBuilder.h"
-#include "tools/host/HOST_Application.h"
+#include "tests/host/HOST_Application.h"
 #include "win/WIN_ResourceHandle.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "ADDIN_TestSupport.h"
 #include "base/BASE_Locale.h"
-#include "tools/host/HOST_Application.h"
+#include "tests/host/HOST_Application.h"
 
 using addin::ComPtr_t;
 using addin_test::Addin;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ADDIN_TestSupport.h"
-#include "tools/host/HOST_Application.h"
+#include "tests/host/HOST_Application.h"
 
 using addin::ComPtr_t;
 using addin_test::Addin;

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "ADDIN_TestSupport.h"
-#include "tools/host/HOST_AddinManager.h"
+#include "tests/host/HOST_AddinManager.h"
 
 using addin_test::BoxWatcher_t;
 using addin_test::KeyExists;

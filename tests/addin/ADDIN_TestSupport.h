@@ -8,7 +8,7 @@
 
 #include "addin/ADDIN_ComPtr.h"
 #include "addin/ADDIN_Interfaces.h"
-#include "tools/host/HOST_DialogWatcher.h"
+#include "tests/host/HOST_DialogWatcher.h"
 
 namespace addin_test {
 

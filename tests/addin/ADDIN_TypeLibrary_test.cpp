@@ -6,7 +6,7 @@
 
 #include "ADDIN_TestSupport.h"
 #include "addin/ADDIN_Bstr.h"
-#include "tools/host/HOST_Application.h"
+#include "tests/host/HOST_Application.h"
 
 using addin::ComPtr_t;
 using addin_test::Addin;

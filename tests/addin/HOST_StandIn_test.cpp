@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "addin/ADDIN_Bstr.h"
-#include "tools/host/HOST_Application.h"
+#include "tests/host/HOST_Application.h"
 
 using addin::AnsiToBstr;
 using addin::ComPtr_t;

@@ -1,4 +1,4 @@
-#include "tools/TOOL_Command.h"
+#include "tools/cli/TOOL_Command.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "TOOL_JsonRead.h"
-#include "tools/TOOL_Dump.h"
+#include "tools/cli/TOOL_Pipeline.h"
 
 #ifndef _WIN32
 #include <sys/wait.h>

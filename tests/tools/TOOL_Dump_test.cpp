@@ -1,4 +1,4 @@
-#include "tools/TOOL_Dump.h"
+#include "tools/cli/TOOL_Pipeline.h"
 
 #include <gtest/gtest.h>
 

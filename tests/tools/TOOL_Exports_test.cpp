@@ -12,8 +12,8 @@
 #include "TOOL_JsonRead.h"
 #include "support/SUPPORT_TempFile.h"
 #include "tbk/TBK_FileBuilder.h"
-#include "tools/TOOL_Command.h"
-#include "tools/TOOL_Exit.h"
+#include "tools/cli/TOOL_Command.h"
+#include "tools/cli/TOOL_Exit.h"
 
 namespace {
 

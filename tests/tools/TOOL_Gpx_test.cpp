@@ -1,4 +1,4 @@
-#include "tools/TOOL_Export.h"
+#include "tools/cli/TOOL_Pipeline.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@
 #include "support/SUPPORT_TempFile.h"
 #include "tbk/TBK_FileBuilder.h"
 #include "tbk/TBK_Seeds.h"
-#include "tools/TOOL_Command.h"
-#include "tools/TOOL_Xml.h"
+#include "tools/cli/TOOL_Command.h"
+#include "tools/formats/TOOL_Xml.h"
 
 namespace {
 
@@ -98,13 +98,13 @@ TEST(Gpx, DegreesGiveTheSameSemicirclesBack) {
         values.push_back(static_cast<std::int32_t>(x));
     char buffer[32];
     for (std::int32_t x : values) {
-        const std::string text(tool::Degrees(x, buffer));
+        const std::string text(model::Degrees(x, buffer));
         const double degrees = std::strtod(text.c_str(), nullptr);
         EXPECT_EQ(std::llround(degrees / 180.0 * 2147483648.0), x) << text;
         EXPECT_EQ(text.find_first_of("eE"), std::string::npos) << text;
     }
-    EXPECT_EQ(std::string(tool::Degrees(INT32_MIN, buffer)), "-180");
-    EXPECT_EQ(std::string(tool::Degrees(1 << 30, buffer)), "90");
+    EXPECT_EQ(std::string(model::Degrees(INT32_MIN, buffer)), "-180");
+    EXPECT_EQ(std::string(model::Degrees(1 << 30, buffer)), "90");
 }
 
 TEST(Gpx, TextsBecomeUtf8AndWhatIsNoTextIsReplacedAndCounted) {

@@ -1,4 +1,4 @@
-#include "tools/TOOL_Json.h"
+#include "tools/formats/TOOL_Json.h"
 
 #include <gtest/gtest.h>
 

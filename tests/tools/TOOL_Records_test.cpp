@@ -1,4 +1,4 @@
-#include "tools/TOOL_Records.h"
+#include "tools/cli/TOOL_Pipeline.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,7 @@
 
 #include "TOOL_JsonRead.h"
 #include "support/SUPPORT_TempFile.h"
-#include "tools/TOOL_Command.h"
-#include "tools/TOOL_Dump.h"
+#include "tools/cli/TOOL_Command.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/TOOL_Command.h"
-#include "tools/TOOL_Exit.h"
+#include "tools/cli/TOOL_Command.h"
+#include "tools/cli/TOOL_Exit.h"
 
 namespace {
 

@@ -1,0 +1,25 @@
+#pragma once
+// The load behind the tool's commands: the file read into the model of a loaded file (a database
+// made as the import makes it), under the code page asked for, with one line on the error
+// stream when it fails.
+#include <ostream>
+#include <string>
+
+#include "model/MODEL_File.h"
+#include "tools/cli/TOOL_Exit.h"
+#include "tools/cli/TOOL_Options.h"
+
+namespace tool {
+
+// Loads options.file ("-": all of standard input, options.input or std::cin) into loaded, made
+// with options.code_page, which stays selected for as long as loaded lives. Returns kExitOk
+// when it loaded; otherwise writes one line naming the path and the reason (the exception's
+// class, source and line) to err and returns kExitNotOpened (also for a folder or a device) or
+// kExitRefused. After a refusal loaded holds whatever was read before it. Exhausted memory
+// propagates as std::bad_alloc.
+int LoadForTool(const Options_t& options, model::File_t& loaded, std::ostream& err);
+
+// The data file's name without its folder ("stdin" for "-"), for documents and output names.
+std::string FileName(const std::string& file);
+
+}  // namespace tool

@@ -1,0 +1,362 @@
+#include "tools/formats/TOOL_GpxWriter.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "base/BASE_ApplicationInfo.h"
+#include "model/MODEL_Extent.h"
+#include "model/MODEL_File.h"
+#include "trove/devio/DEVIO_Smbl102.h"
+
+namespace tool {
+
+const char kTrovixNamespace[] = "urn:x-trovix:gpx:1";
+
+namespace {
+
+// Copies a literal to p; returns the end.
+template <std::size_t N>
+char* Put(char* p, const char (&text)[N]) {
+    std::memcpy(p, text, N - 1);
+    return p + N - 1;
+}
+
+class Gpx_t {
+public:
+    explicit Gpx_t(XmlOut_t& xml) : xml_(xml) {}
+
+    void Document(const model::File_t& file, const std::string& name);
+
+private:
+    void Metadata(const model::File_t& file, const std::string& name);
+    void Bounds(const model::File_t& file);
+    void Waypoint(const model::Waypoint_t& w);
+    // A field of the waypoint's extension: every field GPX has no element for.
+    void Field(const model::Field_t& field, const model::Value_t& value);
+    void Route(const model::File_t& file, std::size_t index, const model::Route_t& route);
+    void Track(const trove::TrackId_t& id, const trove::Track_t& track);
+
+    // ` lat="…" lon="…"`
+    void LatLon(const geo::Position_t& p) {
+        xml_.PlainAttribute("lat", Degrees(p.latitude, degrees_));
+        xml_.PlainAttribute("lon", Degrees(p.longitude, degrees_));
+    }
+    // <ele> for a finite altitude.
+    void Ele(const base::Optional_t<double>& altitude) {
+        if (!altitude.Has() || !IsFinite(*altitude)) return;
+        xml_.Raw("<ele>").Raw(Decimal(*altitude, real_)).Raw("</ele>");
+    }
+    // <tag>text</tag> for a text that is not empty.
+    void Element(const char* tag, std::string_view text) {
+        if (text.empty()) return;
+        xml_.Raw("<").Raw(tag).Raw(">").Text(text).Raw("</").Raw(tag).Raw(">");
+    }
+    void TextAttribute(const char* name, std::string_view text) {
+        if (!text.empty()) xml_.Attribute(name, text);
+    }
+    void Number(const char* name, std::uint64_t value) {
+        xml_.PlainAttribute(
+            name,
+            std::string_view(number_, std::to_chars(number_, number_ + sizeof number_, value).ptr - number_));
+    }
+    void SignedNumber(const char* name, std::int64_t value) {
+        xml_.PlainAttribute(
+            name,
+            std::string_view(number_, std::to_chars(number_, number_ + sizeof number_, value).ptr - number_));
+    }
+    void RealAttribute(const char* name, double value) { xml_.PlainAttribute(name, Real(value, real_)); }
+    void OptionalReal(const char* name, const base::Optional_t<double>& value) {
+        if (value.Has()) RealAttribute(name, *value);
+    }
+    // An altitude that <ele> cannot hold.
+    void OddAltitude(const base::Optional_t<double>& altitude) {
+        if (altitude.Has() && !IsFinite(*altitude)) RealAttribute("altitude", *altitude);
+    }
+    // <trovix:bounds …/> in degrees, for a box that is not empty.
+    void Box(const geo::Box_t& box);
+
+    XmlOut_t& xml_;
+    char degrees_[32];
+    char real_[400];
+    char number_[24];
+};
+
+void Gpx_t::Document(const model::File_t& file, const std::string& name) {
+    const trove::Database_t& db = file.Database();
+    const base::ApplicationInfo_t& app = base::TheApplicationInfo();
+    const std::string creator = app.name + " " + std::to_string(app.major) + "." + std::to_string(app.minor) +
+                                "." + std::to_string(app.build) + "." + std::to_string(app.revision);
+    xml_.Raw("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+    xml_.Raw("<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" xmlns:trovix=\"").Raw(kTrovixNamespace);
+    xml_.Raw("\" version=\"1.1\" creator=\"").Raw(creator).Raw("\">\n");
+    Metadata(file, name);
+    file.ForEachWaypoint([this](const model::Waypoint_t& w) { Waypoint(w); });
+    std::size_t index = 0;
+    for (const auto& entry : db.routes) Route(file, index++, model::Route_t{entry.first, entry.second});
+    for (const auto& entry : db.tracks) Track(entry.first, entry.second);
+    xml_.Raw("</gpx>\n");
+    xml_.Flush();
+}
+
+void Gpx_t::Metadata(const model::File_t& file, const std::string& name) {
+    const trove::Database_t& db = file.Database();
+    const trove::DocInfo_t& doc = file.Header();
+    xml_.Raw("<metadata>\n");
+    if (!name.empty()) xml_.Raw("<name>").Utf8Text(name).Raw("</name>\n");
+    Bounds(file);
+    xml_.Raw("<extensions>\n<trovix:file");
+    xml_.PlainAttribute("format", file.Result().format == trove::FileFormat_t::Legacy ? "legacy" : "current");
+    Number("format_version", doc.format_version);
+    Number("data_version", doc.data_version);
+    xml_.Raw("/>\n");
+    for (const trove::Map_t& map : db.maps) {
+        xml_.Raw("<trovix:map");
+        Number("number", map.map_number);
+        Number("value", map.map_value);
+        TextAttribute("name", View(map.name));
+        TextAttribute("text_1", View(map.map_text_1));
+        TextAttribute("text_2", View(map.map_text_2));
+        if (!map.map_items.empty()) {
+            std::string items;
+            for (std::uint32_t item : map.map_items) {
+                if (!items.empty()) items += ' ';
+                items += std::to_string(item);
+            }
+            xml_.PlainAttribute("items", items);
+        }
+        xml_.Raw("/>\n");
+    }
+    for (const trove::Route0Entry_t& entry : db.route0) {
+        xml_.Raw("<trovix:route0");
+        xml_.Attribute("name", View(entry.route.name.text));
+        Number("generated_name", entry.route.generated_name);
+        Number("flag", entry.rt0_flag);
+        xml_.Raw("/>\n");
+    }
+    const trove::Volume_t& volume = db.Volume();
+    xml_.Raw("<trovix:volume");
+    TextAttribute("text", View(volume.volume_text));
+    SignedNumber("flag", volume.volume_flag);
+    xml_.Raw("/>\n</extensions>\n</metadata>\n");
+}
+
+// The smallest latitude and longitude range holding every position of the file; GPX's box
+// cannot cross the antimeridian.
+void Gpx_t::Bounds(const model::File_t& file) {
+    const trove::Database_t& db = file.Database();
+    model::Extent_t extent;
+    auto add = [&](const geo::Position_t& p) { extent.AddPoint(model::MakePoint(p)); };
+    for (const auto& entry : db.waypoints) add(entry.second.position);
+    for (const auto& entry : db.routes)
+        for (const trove::RouteWaypoint_t& point : entry.second.route_points)
+            for (const geo::Position_t& p : point.link.link_points) add(p);
+    for (const auto& entry : db.tracks)
+        for (const trove::TrackSegment_t& segment : entry.second.segments)
+            for (const trove::TrackPoint_t& point : segment.points) add(point.position);
+    if (extent.Empty()) return;
+    xml_.Raw("<bounds");
+    xml_.PlainAttribute("minlat", Degrees(extent.South(), degrees_));
+    xml_.PlainAttribute("minlon", Degrees(static_cast<std::int32_t>(extent.MinLongitude()), degrees_));
+    xml_.PlainAttribute("maxlat", Degrees(extent.North(), degrees_));
+    xml_.PlainAttribute("maxlon", Degrees(static_cast<std::int32_t>(extent.MaxLongitude()), degrees_));
+    xml_.Raw("/>\n");
+}
+
+void Gpx_t::Box(const geo::Box_t& box) {
+    if (box.Empty()) return;
+    xml_.Raw("<trovix:bounds");
+    xml_.PlainAttribute("north", Degrees(box.North(), degrees_));
+    xml_.PlainAttribute("south", Degrees(box.South(), degrees_));
+    xml_.PlainAttribute("east", Degrees(box.East(), degrees_));
+    xml_.PlainAttribute("west", Degrees(box.West(), degrees_));
+    OptionalReal("max_altitude", box.MaxAltitude());
+    OptionalReal("min_altitude", box.MinAltitude());
+    xml_.Raw("/>");
+}
+
+// What GPX makes of each waypoint field: an element of its own, or an attribute of the
+// extension (in schema order).
+enum class Role_t { Skip, Element, Altitude, Symbol, Attribute };
+
+struct WaypointField_t {
+    const model::Field_t* field;
+    Role_t role;
+    const char* element;
+};
+
+const std::vector<WaypointField_t>& WaypointFields() {
+    static const std::vector<WaypointField_t> fields = [] {
+        std::vector<WaypointField_t> all;
+        for (const model::Field_t& field : model::SchemaOf(model::LayerId_t::Waypoints)) {
+            const std::string_view name = field.name;
+            WaypointField_t f{&field, Role_t::Attribute, nullptr};
+            if (name == "latitude" || name == "longitude") f.role = Role_t::Skip;  // lat, lon
+            if (name == "altitude") f.role = Role_t::Altitude;                     // <ele>
+            if (name == "symbol") f.role = Role_t::Symbol;
+            if (name == "name") f = {&field, Role_t::Element, "name"};
+            if (name == "text_1") f = {&field, Role_t::Element, "cmt"};
+            if (name == "text_4") f = {&field, Role_t::Element, "desc"};
+            all.push_back(f);
+        }
+        return all;
+    }();
+    return fields;
+}
+
+void Gpx_t::Waypoint(const model::Waypoint_t& w) {
+    xml_.Raw("<wpt");
+    LatLon(w.body.position);
+    xml_.Raw(">");
+    Ele(w.body.position.altitude);
+    for (const WaypointField_t& f : WaypointFields())
+        if (f.role == Role_t::Element) Element(f.element, f.field->value(&w).bytes);
+    xml_.Raw("<extensions><trovix:waypoint");
+    for (const WaypointField_t& f : WaypointFields()) {
+        switch (f.role) {
+            case Role_t::Skip:
+            case Role_t::Element:
+                break;
+            case Role_t::Altitude:
+                OddAltitude(w.body.position.altitude);
+                break;
+            case Role_t::Symbol: {
+                Field(*f.field, f.field->value(&w));
+                // The handheld's code for the symbol, as the import writes it into the coded line.
+                const auto code = devio::SymbolTable().FindSecond(w.body.symbol);
+                if (code != devio::SymbolTable().end())
+                    Number("handheld_symbol", static_cast<std::uint64_t>(code->first));
+                break;
+            }
+            case Role_t::Attribute:
+                Field(*f.field, f.field->value(&w));
+                break;
+        }
+    }
+    xml_.Raw("/></extensions></wpt>\n");
+}
+
+void Gpx_t::Field(const model::Field_t& field, const model::Value_t& value) {
+    using Kind = model::Value_t::Kind_t;
+    switch (value.kind) {
+        case Kind::Text:
+            TextAttribute(field.name, value.bytes);
+            break;
+        case Kind::Hex: {
+            // The block is 8 bytes as read; the buffer takes any size in pieces.
+            xml_.Raw(" ").Raw(field.name).Raw("=\"");
+            char hex[32];
+            const auto* bytes = reinterpret_cast<const std::uint8_t*>(value.bytes.data());
+            for (std::size_t at = 0; at < value.bytes.size(); at += sizeof hex / 2) {
+                const std::size_t n = std::min(sizeof hex / 2, value.bytes.size() - at);
+                xml_.Raw(std::string_view(hex, static_cast<std::size_t>(model::PutHex(hex, bytes + at, n) - hex)));
+            }
+            xml_.Raw("\"");
+            break;
+        }
+        case Kind::Integer:
+            SignedNumber(field.name, value.integer);
+            break;
+        case Kind::Real:
+            RealAttribute(field.name, value.real);
+            break;
+        case Kind::Absent:
+        case Kind::Degrees:
+        case Kind::Time:
+            break;
+    }
+}
+
+void Gpx_t::Route(const model::File_t& file, std::size_t index, const model::Route_t& route) {
+    const trove::RouteId_t& id = route.id;
+    xml_.Raw("<rte>");
+    Element("name", View(id.name.text));
+    xml_.Raw("<extensions><trovix:route");
+    Number("generated_name", id.generated_name);
+    xml_.Raw(">");
+    Box(route.body.bounds);
+    xml_.Raw("</trovix:route></extensions>\n");
+    file.ForEachRoutePoint(index, route, [this](const model::RoutePoint_t& point) {
+        // A point without its waypoint has no position, which an rtept cannot be without.
+        if (!point.waypoint) return;
+        const trove::RouteLink_t& link = point.point.link;
+        xml_.Raw("<rtept");
+        LatLon(point.waypoint->position);
+        xml_.Raw(">");
+        Ele(point.waypoint->position.altitude);
+        Element("name", View(point.point.waypoint.name.text));
+        xml_.Raw("<extensions><trovix:link");
+        TextAttribute("text", View(link.link_text));
+        SignedNumber("class", link.link_class);
+        Number("number_1", link.link_number_1);
+        Number("number_2", link.link_number_2);
+        Number("short", link.link_short);
+        SignedNumber("kind", link.link_kind);
+        xml_.Raw(">");
+        Box(link.link_bounds);
+        for (const geo::Position_t& p : link.link_points) {
+            xml_.Raw("<trovix:point");
+            LatLon(p);
+            OptionalReal("altitude", p.altitude);
+            xml_.Raw("/>");
+        }
+        xml_.Raw("</trovix:link></extensions></rtept>\n");
+    });
+    xml_.Raw("</rte>\n");
+}
+
+void Gpx_t::Track(const trove::TrackId_t& id, const trove::Track_t& track) {
+    xml_.Raw("<trk>");
+    Element("name", View(id.text));
+    xml_.Raw("<extensions><trovix:track");
+    Number("track_byte", track.track_byte);
+    SignedNumber("track_enum", track.track_enum);
+    xml_.Raw("/></extensions>\n<trkseg>\n");
+    model::ForEachTrackPoint(track, [this](const trove::TrackPoint_t& point) {
+        // Points are nearly all of a track file: each goes together in one piece.
+        char line[1024];
+        char* p = Put(line, "<trkpt lat=\"");
+        p = PutDegrees(p, point.position.latitude);
+        p = Put(p, "\" lon=\"");
+        p = PutDegrees(p, point.position.longitude);
+        p = Put(p, "\">");
+        const base::Optional_t<double>& altitude = point.position.altitude;
+        if (altitude.Has() && IsFinite(*altitude)) {
+            p = Put(p, "<ele>");
+            p = std::to_chars(p, line + sizeof line, *altitude, std::chars_format::fixed).ptr;
+            p = Put(p, "</ele>");
+        }
+        if (point.time.Has()) {
+            p = Put(p, "<time>");
+            p = PutIsoTime(p, *point.time);
+            p = Put(p, "</time>");
+        }
+        xml_.Raw(std::string_view(line, static_cast<std::size_t>(p - line)));
+        const bool odd_altitude = point.position.altitude.Has() && !IsFinite(*point.position.altitude);
+        if (point.point_real.Has() || odd_altitude) {
+            xml_.Raw("<extensions><trovix:point");
+            OddAltitude(point.position.altitude);
+            OptionalReal("real", point.point_real);
+            xml_.Raw("/></extensions>");
+        }
+        xml_.Raw("</trkpt>\n");
+    });
+    xml_.Raw("</trkseg>\n</trk>\n");
+}
+
+}  // namespace
+
+std::size_t WriteGpxDocument(std::ostream& out, const WriteInput_t& input) {
+    XmlOut_t xml(out, input.file.CodePage());
+    Gpx_t(xml).Document(input.file, input.file_name);
+    return xml.Replaced();
+}
+
+const Format_t kGpxFormat = {
+    "gpx", ".gpx", "every waypoint, route and track of FILE as GPX 1.1 (UTF-8)", true, true, true, {}, nullptr,
+    WriteGpxDocument};
+
+}  // namespace tool
