@@ -36,7 +36,9 @@ GDALDataset* Open(GDALOpenInfo* info) {
     if (!Identify(info)) return nullptr;
     const std::string name = info->pszFilename;
     if (info->eAccess == GA_Update) {
-        CPLError(CE_Failure, CPLE_NotSupported, "%s: data files are opened for reading only", name.c_str());
+        // Clients (QGIS, ogrinfo) try to open for update first and then for reading: an error
+        // here would be noise on every open. GDAL says itself when nothing could open a file.
+        CPLDebug(kShortName, "%s: data files are opened for reading only", name.c_str());
         return nullptr;
     }
     try {
