@@ -25,24 +25,34 @@ ogr2ogr -f GPKG "$work/big.gpkg" "$work/big.geojson"
 "$trovix" gpx "$work/big.tbk" -o "$work/big.gpx"
 gpkg_layer=$(ogrinfo -q "$work/big.gpkg" | sed -n 's/^1: \([^ ]*\).*/\1/p')
 
-# median seconds and largest peak (MB) of RUNS runs of the command
-measure() {
-  local times=() peak=0 i line
-  for ((i = 0; i < runs; i++)); do
-    rm -f "$work/out.fgb" "$work/out.geojson"
-    line=$(/usr/bin/time -f '%e %M' "$@" 2>&1 >/dev/null | tail -n 1)
-    times+=("${line% *}")
-    ((${line#* } > peak)) && peak=${line#* }
-  done
-  echo "$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p") $((peak / 1024))"
+# The commands, each run RUNS times in turn with the others, so that the machine's other work
+# weighs on all alike; the table gives each one's median time and largest peak.
+names=(tbk gpkg gpx info geojson info_gpx)
+command_of() {
+  case $1 in
+    tbk) echo ogr2ogr -f FlatGeobuf "$work/out.fgb" "$work/big.tbk" waypoints ;;
+    gpkg) echo ogr2ogr -f FlatGeobuf "$work/out.fgb" "$work/big.gpkg" "$gpkg_layer" ;;
+    gpx) echo ogr2ogr -f FlatGeobuf "$work/out.fgb" "$work/big.gpx" waypoints ;;
+    info) echo ogrinfo -so -al "$work/big.tbk" ;;
+    geojson) echo "$trovix" geojson "$work/big.tbk" -o "$work/out.geojson" ;;
+    info_gpx) echo ogrinfo -so -al "$work/big.gpx" ;;
+  esac
 }
-
-read -r t_tbk m_tbk < <(measure ogr2ogr -f FlatGeobuf "$work/out.fgb" "$work/big.tbk" waypoints)
-read -r t_gpkg m_gpkg < <(measure ogr2ogr -f FlatGeobuf "$work/out.fgb" "$work/big.gpkg" "$gpkg_layer")
-read -r t_gpx m_gpx < <(measure ogr2ogr -f FlatGeobuf "$work/out.fgb" "$work/big.gpx" waypoints)
-read -r t_info m_info < <(measure ogrinfo -so -al "$work/big.tbk")
-read -r t_geojson m_geojson < <(measure "$trovix" geojson "$work/big.tbk" -o "$work/out.geojson")
-read -r t_info_gpx m_info_gpx < <(measure ogrinfo -so -al "$work/big.gpx")
+declare -A times peaks
+for ((i = 0; i < runs; i++)); do
+  for name in "${names[@]}"; do
+    rm -f "$work/out.fgb" "$work/out.geojson"
+    # shellcheck disable=SC2046  # the command's words, none with blanks
+    line=$(/usr/bin/time -f '%e %M' $(command_of "$name") 2>&1 >/dev/null | tail -n 1)
+    times[$name]+="${line% *} "
+    ((${line#* } > ${peaks[$name]:-0})) && peaks[$name]=${line#* }
+  done
+done
+median() { tr ' ' '\n' <<<"${times[$1]}" | grep . | sort -n | sed -n "$(((runs + 1) / 2))p"; }
+for name in "${names[@]}"; do
+  printf -v "t_$name" '%s' "$(median "$name")"
+  printf -v "m_$name" '%s' "$((peaks[$name] / 1024))"
+done
 
 printf '%-62s %8s %8s\n' "200,000 waypoints ($(stat -c %s "$work/big.tbk") bytes), median of $runs" "seconds" "peak MB"
 row() { printf '%-62s %8s %8s\n' "$@"; }

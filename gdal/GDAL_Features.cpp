@@ -113,6 +113,14 @@ std::unique_ptr<OGRGeometry> Features_t::Geometry(std::size_t index) const {
     return shape.Make(GeometryType(layer_));
 }
 
+bool Features_t::MergeExtent(std::size_t index, OGREnvelope& extent) const {
+    Shape_t shape(layer_ == LayerId_t::Tracks);
+    file_.Geometry(layer_, index, shape);
+    for (const auto& part : shape.Parts())
+        for (const Shape_t::Xy_t& p : part) extent.Merge(p.x, p.y);
+    return !shape.Empty();
+}
+
 std::unique_ptr<OGRFeature> Features_t::Make(OGRFeatureDefn* defn, std::size_t index) {
     auto feature = std::make_unique<OGRFeature>(defn);
     feature->SetFID(static_cast<GIntBig>(index));

@@ -25,6 +25,8 @@ public:
     std::unique_ptr<OGRFeature> Make(OGRFeatureDefn* defn, std::size_t index);
     // Only its geometry (null when it has none).
     std::unique_ptr<OGRGeometry> Geometry(std::size_t index) const;
+    // Its geometry's extent merged into extent; false when it has no geometry.
+    bool MergeExtent(std::size_t index, OGREnvelope& extent) const;
 
 private:
     void Set(OGRFeature& feature, int field, const model::Value_t& value);

@@ -81,16 +81,10 @@ OGRErr Layer_t::GetExtent(OGREnvelope* extent, int /*force*/) {
     if (!extent_known_) {
         try {
             FileAccess_t access(file_.CodePage());
-            for (std::size_t i = 0; i < count_; ++i) {
-                if (std::unique_ptr<OGRGeometry> geometry = features_.Geometry(i)) {
-                    OGREnvelope one;
-                    geometry->getEnvelope(&one);
-                    if (!extent_)
-                        extent_ = one;
-                    else
-                        extent_->Merge(one);
-                }
-            }
+            OGREnvelope all;
+            bool any = false;
+            for (std::size_t i = 0; i < count_; ++i) any = features_.MergeExtent(i, all) || any;
+            if (any) extent_ = all;
         } catch (const std::exception& e) {
             Report(defn_->GetName(), e);
             extent_.reset();

@@ -12,8 +12,8 @@ std::string ReadWhole(VSILFILE* file, const std::string& name) {
     // Where the file system knows the size, the file is read at once; a stream (standard input)
     // is read until a read gives nothing.
     VSIStatBufL stat;
-    if (!STARTS_WITH(name.c_str(), "/vsistdin/") && VSIStatExL(name.c_str(), &stat, VSI_STAT_SIZE_FLAG) == 0 &&
-        stat.st_size > 0) {
+    if (!STARTS_WITH(name.c_str(), "/vsistdin/") &&
+        VSIStatExL(name.c_str(), &stat, VSI_STAT_SIZE_FLAG) == 0 && stat.st_size > 0) {
         bytes.resize(static_cast<std::size_t>(stat.st_size));
         if (VSIFReadL(&bytes[0], 1, bytes.size(), file) != bytes.size())
             throw base::Exception_t(TROVIX_SOURCE, __LINE__, "cannot be read");
