@@ -106,7 +106,20 @@ void Features_t::SetFields(OGRFeature& feature, int first, const Feature& view) 
     for (const model::Field_t* each : model::PositionFirst(layer_)) Set(feature, field++, each->value(&view));
 }
 
+void Features_t::Prefetch(std::size_t index) const {
+    if (layer_ != LayerId_t::Waypoints || index >= file_.Count(layer_)) return;
+    const model::Waypoint_t w = file_.WaypointAt(index);
+    model::walk_detail::PrefetchBytes(&w.id);
+    model::walk_detail::PrefetchBytes(&w.body);
+    model::walk_detail::PrefetchTexts(w.body);
+}
+
 std::unique_ptr<OGRGeometry> Features_t::Geometry(std::size_t index) const {
+    if (layer_ == LayerId_t::Waypoints) {
+        // The most common feature, without the general shape's allocations.
+        const geo::Position_t& p = file_.WaypointAt(index).body.position;
+        return std::make_unique<OGRPoint>(model::DegreesOf(p.longitude), model::DegreesOf(p.latitude));
+    }
     // Only a track is cut: a route is one line string, as GDAL's GPX driver has it.
     Shape_t shape(layer_ == LayerId_t::Tracks);
     file_.Geometry(layer_, index, shape);

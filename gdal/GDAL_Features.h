@@ -21,6 +21,10 @@ public:
     static void Define(model::LayerId_t layer, OGRFeatureDefn& defn);
     static OGRwkbGeometryType GeometryType(model::LayerId_t layer);
 
+    // Asks the memory for the feature at index (any number), which a sequential reading will
+    // make a few features later: the waypoints of a big table lie all over the heap.
+    void Prefetch(std::size_t index) const;
+
     // The feature at index (< the layer's count) with its id, fields and geometry.
     std::unique_ptr<OGRFeature> Make(OGRFeatureDefn* defn, std::size_t index);
     // Only its geometry (null when it has none).

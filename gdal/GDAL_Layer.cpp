@@ -49,7 +49,9 @@ OGRFeature* Layer_t::Make(std::size_t index) {
 }
 
 OGRFeature* Layer_t::GetNextFeature() {
+    constexpr std::size_t kAhead = 8;
     while (next_ < count_) {
+        features_.Prefetch(next_ + kAhead);
         OGRFeature* feature = Make(next_++);
         if (feature == nullptr) return nullptr;
         if ((m_poFilterGeom == nullptr || FilterGeometry(feature->GetGeometryRef())) &&
