@@ -5,7 +5,8 @@
 #   the summary (ogrinfo -so -al, counts and extents) of the data file and of that GPX, beside
 #     `trovix geojson` of the data file;
 #   the peak memory of each.
-# Each command runs RUNS times (default 3); the table gives the median time and the largest peak.
+# Each command runs RUNS times (default 3); the table gives the median time (wall clock and CPU,
+# user and system: the latter swings less with the machine's other work) and the largest peak.
 #
 # Usage: bash bench/gdal_bench.sh [BUILD_FOLDER]   (default build/native-release; it needs the
 # targets gdal_Terrabook, trovix and make_example)
@@ -38,32 +39,34 @@ command_of() {
     info_gpx) echo ogrinfo -so -al "$work/big.gpx" ;;
   esac
 }
-declare -A times peaks
+declare -A times cpus peaks
 for ((i = 0; i < runs; i++)); do
   for name in "${names[@]}"; do
     rm -f "$work/out.fgb" "$work/out.geojson"
     # shellcheck disable=SC2046  # the command's words, none with blanks
-    line=$(/usr/bin/time -f '%e %M' $(command_of "$name") 2>&1 >/dev/null | tail -n 1)
-    times[$name]+="${line% *} "
-    ((${line#* } > ${peaks[$name]:-0})) && peaks[$name]=${line#* }
+    read -r seconds peak user system < <(/usr/bin/time -f '%e %M %U %S' $(command_of "$name") 2>&1 >/dev/null | tail -n 1)
+    times[$name]+="$seconds "
+    cpus[$name]+="$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%.2f", u + s }') "
+    ((peak > ${peaks[$name]:-0})) && peaks[$name]=$peak
   done
 done
-median() { tr ' ' '\n' <<<"${times[$1]}" | grep . | sort -n | sed -n "$(((runs + 1) / 2))p"; }
+median() { tr ' ' '\n' <<<"$1" | grep . | sort -n | sed -n "$(((runs + 1) / 2))p"; }
 for name in "${names[@]}"; do
-  printf -v "t_$name" '%s' "$(median "$name")"
+  printf -v "t_$name" '%s' "$(median "${times[$name]}")"
+  printf -v "c_$name" '%s' "$(median "${cpus[$name]}")"
   printf -v "m_$name" '%s' "$((peaks[$name] / 1024))"
 done
 
-printf '%-62s %8s %8s\n' "200,000 waypoints ($(stat -c %s "$work/big.tbk") bytes), median of $runs" "seconds" "peak MB"
-row() { printf '%-62s %8s %8s\n' "$@"; }
-row "ogr2ogr -f FlatGeobuf, waypoints of the data file" "$t_tbk" "$m_tbk"
-row "ogr2ogr -f FlatGeobuf, the same from a GeoPackage" "$t_gpkg" "$m_gpkg"
-row "ogr2ogr -f FlatGeobuf, the same from the tool's GPX" "$t_gpx" "$m_gpx"
-row "ogrinfo -so -al of the data file" "$t_info" "$m_info"
-row "trovix geojson of the data file" "$t_geojson" "$m_geojson"
-row "ogrinfo -so -al of the tool's GPX" "$t_info_gpx" "$m_info_gpx"
+printf '%-58s %8s %8s %8s\n' "200,000 waypoints ($(stat -c %s "$work/big.tbk") bytes), median of $runs" "seconds" "CPU s" "peak MB"
+row() { printf '%-58s %8s %8s %8s\n' "$@"; }
+row "ogr2ogr -f FlatGeobuf, waypoints of the data file" "$t_tbk" "$c_tbk" "$m_tbk"
+row "ogr2ogr -f FlatGeobuf, the same from a GeoPackage" "$t_gpkg" "$c_gpkg" "$m_gpkg"
+row "ogr2ogr -f FlatGeobuf, the same from the tool's GPX" "$t_gpx" "$c_gpx" "$m_gpx"
+row "ogrinfo -so -al of the data file" "$t_info" "$c_info" "$m_info"
+row "trovix geojson of the data file" "$t_geojson" "$c_geojson" "$m_geojson"
+row "ogrinfo -so -al of the tool's GPX" "$t_info_gpx" "$c_info_gpx" "$m_info_gpx"
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 echo
-echo "data file / GeoPackage to FlatGeobuf: $(ratio "$t_tbk" "$t_gpkg") (target at most 1.2)"
-echo "ogrinfo -so -al / trovix geojson:     $(ratio "$t_info" "$t_geojson") (target at most 1.2)"
+echo "data file / GeoPackage to FlatGeobuf: $(ratio "$t_tbk" "$t_gpkg"), CPU $(ratio "$c_tbk" "$c_gpkg") (target at most 1.2)"
+echo "ogrinfo -so -al / trovix geojson:     $(ratio "$t_info" "$t_geojson"), CPU $(ratio "$c_info" "$c_geojson") (target at most 1.2)"
 echo "peak of the data file's ogr2ogr: $m_tbk MB; GeoPackage's plus the tool's: $((m_gpkg + m_geojson)) MB"
