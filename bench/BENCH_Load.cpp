@@ -323,8 +323,10 @@ BENCHMARK(BM_ReadBytesPopulatedWaypoints)->Unit(benchmark::kMillisecond)->UseRea
 BENCHMARK(BM_LoadTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBytesTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBytesPopulatedTracks)->Unit(benchmark::kMillisecond)->UseRealTime();
-#define TROVIX_BENCH_WRITER(name, writer)                                                               \
-    BENCHMARK_CAPTURE(BM_Write, name##Waypoints, writer, false)->Unit(benchmark::kMillisecond)->UseRealTime(); \
+#define TROVIX_BENCH_WRITER(name, writer)                       \
+    BENCHMARK_CAPTURE(BM_Write, name##Waypoints, writer, false) \
+        ->Unit(benchmark::kMillisecond)                         \
+        ->UseRealTime();                                        \
     BENCHMARK_CAPTURE(BM_Write, name##Tracks, writer, true)->Unit(benchmark::kMillisecond)->UseRealTime()
 TROVIX_BENCH_WRITER(Dump, kDump);
 TROVIX_BENCH_WRITER(Records, kRecords);

@@ -34,22 +34,20 @@ File_t::File_t(unsigned code_page)
 File_t::~File_t() = default;
 
 const trove::LoadResult_t& File_t::LoadPath(const std::string& path) {
-    BASE_ASSERT(CodePageAvailable());
-    try {
-        result_ = trove::LoadFile(path, db_, header_, &notes_);
-    } catch (...) {
-        Counted();
-        throw;
-    }
-    Counted();
-    return result_;
+    return Load(&path, std::string_view());
 }
 
 const trove::LoadResult_t& File_t::LoadBytes(std::string_view bytes) {
+    return Load(nullptr, bytes);
+}
+
+const trove::LoadResult_t& File_t::Load(const std::string* path, std::string_view bytes) {
     BASE_ASSERT(CodePageAvailable());
     try {
-        result_ = trove::LoadBytes(bytes, db_, header_, &notes_);
+        result_ = path ? trove::LoadFile(*path, db_, header_, &notes_)
+                       : trove::LoadBytes(bytes, db_, header_, &notes_);
     } catch (...) {
+        // What was read before the failure is counted all the same.
         Counted();
         throw;
     }
@@ -134,7 +132,8 @@ RoutePoint_t File_t::RoutePointAt(std::size_t index) const {
     BASE_ASSERT(index < Count(LayerId_t::RoutePoints));
     IndexRoutePoints();
     const RoutePointAt_t& at = route_point_index_[index];
-    return RoutePoint_t{route_index_[at.route]->first, at.route, at.number, *at.point, FindWaypoint(*at.point)};
+    return RoutePoint_t{route_index_[at.route]->first, at.route, at.number, *at.point,
+                        FindWaypoint(*at.point)};
 }
 
 Track_t File_t::TrackAt(std::size_t index) const {
@@ -184,7 +183,8 @@ void File_t::Geometry(LayerId_t layer, std::size_t index, GeometrySink_t& sink) 
             sink.Point(MakePoint(WaypointAt(index).body.position));
             break;
         case LayerId_t::Routes:
-            ForEachRouteLinePosition(RouteAt(index), [&](const geo::Position_t& p) { sink.Point(MakePoint(p)); });
+            ForEachRouteLinePosition(RouteAt(index),
+                                     [&](const geo::Position_t& p) { sink.Point(MakePoint(p)); });
             break;
         case LayerId_t::RoutePoints: {
             const RoutePoint_t point = RoutePointAt(index);
@@ -193,8 +193,9 @@ void File_t::Geometry(LayerId_t layer, std::size_t index, GeometrySink_t& sink) 
             break;
         }
         case LayerId_t::Tracks:
-            ForEachTrackPoint(TrackAt(index).body,
-                              [&](const trove::TrackPoint_t& p) { sink.Point(MakePoint(p.position, p.time)); });
+            ForEachTrackPoint(TrackAt(index).body, [&](const trove::TrackPoint_t& p) {
+                sink.Point(MakePoint(p.position, p.time));
+            });
             break;
         case LayerId_t::TrackPoints: {
             const trove::TrackPoint_t& p = TrackPointAt(index).point;

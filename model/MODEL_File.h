@@ -110,6 +110,8 @@ public:
     const trove::Waypoint_t* FindWaypoint(const trove::RouteWaypoint_t& point) const;
 
 private:
+    // The file at path, or else bytes.
+    const trove::LoadResult_t& Load(const std::string* path, std::string_view bytes);
     void Counted();
     void IndexWaypoints() const;
     void IndexRoutePoints() const;

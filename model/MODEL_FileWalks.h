@@ -86,7 +86,8 @@ void ForEachTrackSegment(const trove::Track_t& track, Each&& each) {
 template <class Each>
 void ForEachTrackPoint(const trove::Track_t& track, Each&& each) {
     ForEachTrackSegment(track, [&](const trove::TrackSegment_t& segment, std::size_t first) {
-        for (auto point = segment.points.begin() + first; point != segment.points.end(); ++point) each(*point);
+        for (auto point = segment.points.begin() + first; point != segment.points.end(); ++point)
+            each(*point);
     });
 }
 

@@ -27,48 +27,52 @@ const Feature& As(const void* feature) {
     return *static_cast<const Feature*>(feature);
 }
 
-#define MODEL_FIELD(Feature, name, type, meaning, expression)               \
-    Field_t {                                                               \
-        name, type, meaning, [](const void* feature) -> Value_t {           \
-            const Feature& f = As<Feature>(feature);                        \
-            (void)f;                                                        \
-            return expression;                                              \
-        }                                                                   \
-    }
+// Each layer's fields are one list, F(feature, name, type, meaning, value of f), made into the
+// schema's entries and into the function that takes every value of a feature at once.
+#define MODEL_FIELD(Feature, name, type, meaning, expression)         \
+    Field_t{name, type, meaning, [](const void* feature) -> Value_t { \
+                const Feature& f = As<Feature>(feature);              \
+                (void)f;                                              \
+                return expression;                                    \
+            }},
+#define MODEL_VALUE(Feature, name, type, meaning, expression) *values++ = (expression);
 
-const Field_t kWaypointFields[] = {
-    MODEL_FIELD(Waypoint_t, "name", T::Text, "name", Text(View(f.id.name.text))),
-    MODEL_FIELD(Waypoint_t, "id_class", T::Integer, "", Value_t::Integer(f.id.id_class)),
-    MODEL_FIELD(Waypoint_t, "id_text", T::Text, "", Text(View(f.id.id_text))),
-    MODEL_FIELD(Waypoint_t, "id_number_1", T::Integer, "", Value_t::Integer(f.id.id_number_1)),
-    MODEL_FIELD(Waypoint_t, "id_number_2", T::Integer, "", Value_t::Integer(f.id.id_number_2)),
-    MODEL_FIELD(Waypoint_t, "id_block", T::Hex, "", Hex(f.id.id_block)),
-    MODEL_FIELD(Waypoint_t, "id_short", T::Integer, "", Value_t::Integer(f.id.id_short)),
-    MODEL_FIELD(Waypoint_t, "id_number_3", T::Integer, "", Value_t::Integer(f.id.id_number_3)),
-    MODEL_FIELD(Waypoint_t, "latitude", T::Real, "latitude", Value_t::Degrees(f.body.position.latitude)),
-    MODEL_FIELD(Waypoint_t, "longitude", T::Real, "longitude", Value_t::Degrees(f.body.position.longitude)),
-    MODEL_FIELD(Waypoint_t, "altitude", T::Real, "altitude in metres", Real(f.body.position.altitude)),
-    MODEL_FIELD(Waypoint_t, "text_1", T::Text, "comment", Text(View(f.body.text_1))),
-    MODEL_FIELD(Waypoint_t, "real_1", T::Real, "", Real(f.body.real_1)),
-    MODEL_FIELD(Waypoint_t, "enum_a", T::Integer, "", Value_t::Integer(f.body.enum_a)),
-    MODEL_FIELD(Waypoint_t, "enum_b", T::Integer, "", Value_t::Integer(f.body.enum_b)),
-    MODEL_FIELD(Waypoint_t, "symbol", T::Integer, "symbol", Value_t::Integer(static_cast<std::int64_t>(f.body.symbol))),
-    MODEL_FIELD(Waypoint_t, "text_2", T::Text, "", Text(View(f.body.text_2))),
-    MODEL_FIELD(Waypoint_t, "text_3", T::Text, "", Text(View(f.body.text_3))),
-    MODEL_FIELD(Waypoint_t, "text_4", T::Text, "description", Text(View(f.body.text_4))),
-    MODEL_FIELD(Waypoint_t, "byte_1", T::Integer, "", Value_t::Integer(f.body.byte_1)),
-    MODEL_FIELD(Waypoint_t, "real_2", T::Real, "a length in metres", Real(f.body.real_2)),
-    MODEL_FIELD(Waypoint_t, "text_5", T::Text, "", Text(View(f.body.text_5))),
-    MODEL_FIELD(Waypoint_t, "text_6", T::Text, "", Text(View(f.body.text_6))),
-    MODEL_FIELD(Waypoint_t, "number_1", T::Real, "", Value_t::Real(f.body.number_1)),
-    MODEL_FIELD(Waypoint_t, "text_7", T::Text, "", Text(View(f.body.text_7))),
-};
+#define MODEL_WAYPOINT_FIELDS(F)                                                                  \
+    F(Waypoint_t, "name", T::Text, "name", Text(View(f.id.name.text)))                            \
+    F(Waypoint_t, "id_class", T::Integer, "", Value_t::Integer(f.id.id_class))                    \
+    F(Waypoint_t, "id_text", T::Text, "", Text(View(f.id.id_text)))                               \
+    F(Waypoint_t, "id_number_1", T::Integer, "", Value_t::Integer(f.id.id_number_1))              \
+    F(Waypoint_t, "id_number_2", T::Integer, "", Value_t::Integer(f.id.id_number_2))              \
+    F(Waypoint_t, "id_block", T::Hex, "", Hex(f.id.id_block))                                     \
+    F(Waypoint_t, "id_short", T::Integer, "", Value_t::Integer(f.id.id_short))                    \
+    F(Waypoint_t, "id_number_3", T::Integer, "", Value_t::Integer(f.id.id_number_3))              \
+    F(Waypoint_t, "latitude", T::Real, "latitude", Value_t::Degrees(f.body.position.latitude))    \
+    F(Waypoint_t, "longitude", T::Real, "longitude", Value_t::Degrees(f.body.position.longitude)) \
+    F(Waypoint_t, "altitude", T::Real, "altitude in metres", Real(f.body.position.altitude))      \
+    F(Waypoint_t, "text_1", T::Text, "comment", Text(View(f.body.text_1)))                        \
+    F(Waypoint_t, "real_1", T::Real, "", Real(f.body.real_1))                                     \
+    F(Waypoint_t, "enum_a", T::Integer, "", Value_t::Integer(f.body.enum_a))                      \
+    F(Waypoint_t, "enum_b", T::Integer, "", Value_t::Integer(f.body.enum_b))                      \
+    F(Waypoint_t, "symbol", T::Integer, "symbol",                                                 \
+      Value_t::Integer(static_cast<std::int64_t>(f.body.symbol)))                                 \
+    F(Waypoint_t, "text_2", T::Text, "", Text(View(f.body.text_2)))                               \
+    F(Waypoint_t, "text_3", T::Text, "", Text(View(f.body.text_3)))                               \
+    F(Waypoint_t, "text_4", T::Text, "description", Text(View(f.body.text_4)))                    \
+    F(Waypoint_t, "byte_1", T::Integer, "", Value_t::Integer(f.body.byte_1))                      \
+    F(Waypoint_t, "real_2", T::Real, "a length in metres", Real(f.body.real_2))                   \
+    F(Waypoint_t, "text_5", T::Text, "", Text(View(f.body.text_5)))                               \
+    F(Waypoint_t, "text_6", T::Text, "", Text(View(f.body.text_6)))                               \
+    F(Waypoint_t, "number_1", T::Real, "", Value_t::Real(f.body.number_1))                        \
+    F(Waypoint_t, "text_7", T::Text, "", Text(View(f.body.text_7)))
 
-const Field_t kRouteFields[] = {
-    MODEL_FIELD(Route_t, "name", T::Text, "name", Text(View(f.id.name.text))),
-    MODEL_FIELD(Route_t, "generated_name", T::Integer, "1 when the name was made up",
-                Value_t::Integer(f.id.generated_name)),
-};
+const Field_t kWaypointFields[] = {MODEL_WAYPOINT_FIELDS(MODEL_FIELD)};
+
+#define MODEL_ROUTE_FIELDS(F)                                               \
+    F(Route_t, "name", T::Text, "name", Text(View(f.id.name.text)))         \
+    F(Route_t, "generated_name", T::Integer, "1 when the name was made up", \
+      Value_t::Integer(f.id.generated_name))
+
+const Field_t kRouteFields[] = {MODEL_ROUTE_FIELDS(MODEL_FIELD)};
 
 // A route point's position is its waypoint's; absent when the waypoint is missing.
 Value_t PointDegrees(const RoutePoint_t& f, bool latitude) {
@@ -76,36 +80,39 @@ Value_t PointDegrees(const RoutePoint_t& f, bool latitude) {
     return Value_t::Degrees(latitude ? f.waypoint->position.latitude : f.waypoint->position.longitude);
 }
 
-const Field_t kRoutePointFields[] = {
-    MODEL_FIELD(RoutePoint_t, "route", T::Text, "the route's name", Text(View(f.route_id.name.text))),
-    MODEL_FIELD(RoutePoint_t, "waypoint", T::Text, "the waypoint's name", Text(View(f.point.waypoint.name.text))),
-    MODEL_FIELD(RoutePoint_t, "latitude", T::Real, "latitude", PointDegrees(f, true)),
-    MODEL_FIELD(RoutePoint_t, "longitude", T::Real, "longitude", PointDegrees(f, false)),
-    MODEL_FIELD(RoutePoint_t, "altitude", T::Real, "altitude in metres",
-                f.waypoint ? Real(f.waypoint->position.altitude) : Value_t::Absent()),
-    MODEL_FIELD(RoutePoint_t, "link_text", T::Text, "", Text(View(f.point.link.link_text))),
-    MODEL_FIELD(RoutePoint_t, "link_class", T::Integer, "", Value_t::Integer(f.point.link.link_class)),
-    MODEL_FIELD(RoutePoint_t, "link_number_1", T::Integer, "", Value_t::Integer(f.point.link.link_number_1)),
-    MODEL_FIELD(RoutePoint_t, "link_number_2", T::Integer, "", Value_t::Integer(f.point.link.link_number_2)),
-    MODEL_FIELD(RoutePoint_t, "link_short", T::Integer, "", Value_t::Integer(f.point.link.link_short)),
-    MODEL_FIELD(RoutePoint_t, "link_kind", T::Integer, "", Value_t::Integer(f.point.link.link_kind)),
-};
+#define MODEL_ROUTE_POINT_FIELDS(F)                                                                     \
+    F(RoutePoint_t, "route", T::Text, "the route's name", Text(View(f.route_id.name.text)))             \
+    F(RoutePoint_t, "waypoint", T::Text, "the waypoint's name", Text(View(f.point.waypoint.name.text))) \
+    F(RoutePoint_t, "latitude", T::Real, "latitude", PointDegrees(f, true))                             \
+    F(RoutePoint_t, "longitude", T::Real, "longitude", PointDegrees(f, false))                          \
+    F(RoutePoint_t, "altitude", T::Real, "altitude in metres",                                          \
+      f.waypoint ? Real(f.waypoint->position.altitude) : Value_t::Absent())                             \
+    F(RoutePoint_t, "link_text", T::Text, "", Text(View(f.point.link.link_text)))                       \
+    F(RoutePoint_t, "link_class", T::Integer, "", Value_t::Integer(f.point.link.link_class))            \
+    F(RoutePoint_t, "link_number_1", T::Integer, "", Value_t::Integer(f.point.link.link_number_1))      \
+    F(RoutePoint_t, "link_number_2", T::Integer, "", Value_t::Integer(f.point.link.link_number_2))      \
+    F(RoutePoint_t, "link_short", T::Integer, "", Value_t::Integer(f.point.link.link_short))            \
+    F(RoutePoint_t, "link_kind", T::Integer, "", Value_t::Integer(f.point.link.link_kind))
 
-const Field_t kTrackFields[] = {
-    MODEL_FIELD(Track_t, "name", T::Text, "name", Text(View(f.id.text))),
-    MODEL_FIELD(Track_t, "track_byte", T::Integer, "", Value_t::Integer(f.body.track_byte)),
-    MODEL_FIELD(Track_t, "track_enum", T::Integer, "", Value_t::Integer(f.body.track_enum)),
-};
+const Field_t kRoutePointFields[] = {MODEL_ROUTE_POINT_FIELDS(MODEL_FIELD)};
 
-const Field_t kTrackPointFields[] = {
-    MODEL_FIELD(TrackPoint_t, "track", T::Text, "the track's name", Text(View(f.track_id.text))),
-    MODEL_FIELD(TrackPoint_t, "latitude", T::Real, "latitude", Value_t::Degrees(f.point.position.latitude)),
-    MODEL_FIELD(TrackPoint_t, "longitude", T::Real, "longitude", Value_t::Degrees(f.point.position.longitude)),
-    MODEL_FIELD(TrackPoint_t, "altitude", T::Real, "altitude in metres", Real(f.point.position.altitude)),
-    MODEL_FIELD(TrackPoint_t, "time", T::Time, "time of the fix",
-                f.point.time.Has() ? Value_t::Time(*f.point.time) : Value_t::Absent()),
-    MODEL_FIELD(TrackPoint_t, "point_real", T::Real, "", Real(f.point.point_real)),
-};
+#define MODEL_TRACK_FIELDS(F)                                                     \
+    F(Track_t, "name", T::Text, "name", Text(View(f.id.text)))                    \
+    F(Track_t, "track_byte", T::Integer, "", Value_t::Integer(f.body.track_byte)) \
+    F(Track_t, "track_enum", T::Integer, "", Value_t::Integer(f.body.track_enum))
+
+const Field_t kTrackFields[] = {MODEL_TRACK_FIELDS(MODEL_FIELD)};
+
+#define MODEL_TRACK_POINT_FIELDS(F)                                                                  \
+    F(TrackPoint_t, "track", T::Text, "the track's name", Text(View(f.track_id.text)))               \
+    F(TrackPoint_t, "latitude", T::Real, "latitude", Value_t::Degrees(f.point.position.latitude))    \
+    F(TrackPoint_t, "longitude", T::Real, "longitude", Value_t::Degrees(f.point.position.longitude)) \
+    F(TrackPoint_t, "altitude", T::Real, "altitude in metres", Real(f.point.position.altitude))      \
+    F(TrackPoint_t, "time", T::Time, "time of the fix",                                              \
+      f.point.time.Has() ? Value_t::Time(*f.point.time) : Value_t::Absent())                         \
+    F(TrackPoint_t, "point_real", T::Real, "", Real(f.point.point_real))
+
+const Field_t kTrackPointFields[] = {MODEL_TRACK_POINT_FIELDS(MODEL_FIELD)};
 
 #undef MODEL_FIELD
 
@@ -121,22 +128,41 @@ std::size_t Index(LayerId_t layer) {
     return i;
 }
 
-std::vector<const Field_t*> MakePositionFirst(const Schema_t& schema) {
-    static constexpr std::string_view kFront[] = {"name", "route", "track", "latitude", "longitude", "altitude"};
-    std::vector<const Field_t*> order;
+std::vector<std::size_t> MakePositionFirst(const Schema_t& schema) {
+    static constexpr std::string_view kFront[] = {"name",     "route",     "track",
+                                                  "latitude", "longitude", "altitude"};
+    std::vector<std::size_t> order;
     for (std::string_view name : kFront) {
         const std::size_t i = schema.Find(name);
-        if (i != schema.Size()) order.push_back(&schema[i]);
+        if (i != schema.Size()) order.push_back(i);
     }
-    for (const Field_t& field : schema) {
+    for (std::size_t i = 0; i < schema.Size(); ++i) {
         bool front = false;
-        for (std::string_view name : kFront) front = front || name == field.name;
-        if (!front) order.push_back(&field);
+        for (std::string_view name : kFront) front = front || name == schema[i].name;
+        if (!front) order.push_back(i);
     }
     return order;
 }
 
 }  // namespace
+
+void ValuesOf(const Waypoint_t& f, Value_t* values) {
+    MODEL_WAYPOINT_FIELDS(MODEL_VALUE)
+}
+void ValuesOf(const Route_t& f, Value_t* values) {
+    MODEL_ROUTE_FIELDS(MODEL_VALUE)
+}
+void ValuesOf(const RoutePoint_t& f, Value_t* values) {
+    MODEL_ROUTE_POINT_FIELDS(MODEL_VALUE)
+}
+void ValuesOf(const Track_t& f, Value_t* values) {
+    MODEL_TRACK_FIELDS(MODEL_VALUE)
+}
+void ValuesOf(const TrackPoint_t& f, Value_t* values) {
+    MODEL_TRACK_POINT_FIELDS(MODEL_VALUE)
+}
+
+#undef MODEL_VALUE
 
 const char* LayerName(LayerId_t layer) {
     return kNames[Index(layer)];
@@ -153,15 +179,16 @@ bool FindLayer(std::string_view name, LayerId_t& layer) {
 }
 
 GeometryType_t GeometryOf(LayerId_t layer) {
-    return layer == LayerId_t::Routes || layer == LayerId_t::Tracks ? GeometryType_t::Line : GeometryType_t::Point;
+    return layer == LayerId_t::Routes || layer == LayerId_t::Tracks ? GeometryType_t::Line
+                                                                    : GeometryType_t::Point;
 }
 
 const Schema_t& SchemaOf(LayerId_t layer) {
     return kSchemas[Index(layer)];
 }
 
-const std::vector<const Field_t*>& PositionFirst(LayerId_t layer) {
-    static const std::vector<const Field_t*> orders[kLayerCount] = {
+const std::vector<std::size_t>& PositionFirst(LayerId_t layer) {
+    static const std::vector<std::size_t> orders[kLayerCount] = {
         MakePositionFirst(kSchemas[0]), MakePositionFirst(kSchemas[1]), MakePositionFirst(kSchemas[2]),
         MakePositionFirst(kSchemas[3]), MakePositionFirst(kSchemas[4])};
     return orders[Index(layer)];

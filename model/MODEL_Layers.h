@@ -44,18 +44,30 @@ inline Value_t ValueOf(const TrackPoint_t& f, std::size_t field) {
     return SchemaOf(LayerId_t::TrackPoints)[field].value(&f);
 }
 
-// The schema's fields with the feature's name (a track point's track), latitude, longitude and
-// altitude first, where the outputs that write every field put them, the rest after in schema
-// order.
-const std::vector<const Field_t*>& PositionFirst(LayerId_t layer);
+// Every value of the feature at once, in schema order, into values (room for
+// SchemaOf(layer).Size(), at most kMaxFields): the writers' way, a call per feature.
+constexpr std::size_t kMaxFields = 32;
+void ValuesOf(const Waypoint_t& f, Value_t* values);
+void ValuesOf(const Route_t& f, Value_t* values);
+void ValuesOf(const RoutePoint_t& f, Value_t* values);
+void ValuesOf(const Track_t& f, Value_t* values);
+void ValuesOf(const TrackPoint_t& f, Value_t* values);
+
+// The schema's field indexes with the feature's name (a route point's route, a track point's
+// track), latitude, longitude and altitude first, where the outputs that write every field put
+// them, the rest after in schema order.
+const std::vector<std::size_t>& PositionFirst(LayerId_t layer);
 
 // each(field, value) for every field of the feature: in schema order, or position first.
 template <class Feature, class Each>
 void ForEachField(LayerId_t layer, const Feature& feature, bool position_first, Each&& each) {
+    Value_t values[kMaxFields];
+    ValuesOf(feature, values);
+    const Schema_t& schema = SchemaOf(layer);
     if (position_first) {
-        for (const Field_t* field : PositionFirst(layer)) each(*field, field->value(&feature));
+        for (std::size_t i : PositionFirst(layer)) each(schema[i], values[i]);
     } else {
-        for (const Field_t& field : SchemaOf(layer)) each(field, field.value(&feature));
+        for (std::size_t i = 0; i < schema.Size(); ++i) each(schema[i], values[i]);
     }
 }
 

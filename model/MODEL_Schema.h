@@ -19,6 +19,7 @@ enum class FieldType_t {
 struct Value_t {
     enum class Kind_t { Absent, Integer, Real, Degrees, Text, Time, Hex };
 
+    Value_t() = default;  // absent
     static Value_t Absent() { return Value_t(); }
     static Value_t Integer(std::int64_t v) { return Value_t(Kind_t::Integer, v, 0, {}); }
     static Value_t Real(double v) { return Value_t(Kind_t::Real, 0, v, {}); }
@@ -35,12 +36,12 @@ struct Value_t {
     std::string_view bytes;    // Text, Hex: the file's bytes, valid while the file is loaded
 
 private:
-    Value_t() = default;
-    Value_t(Kind_t k, std::int64_t i, double r, std::string_view b) : kind(k), integer(i), real(r), bytes(b) {}
+    Value_t(Kind_t k, std::int64_t i, double r, std::string_view b)
+        : kind(k), integer(i), real(r), bytes(b) {}
 };
 
 struct Field_t {
-    const char* name;     // as dump names it
+    const char* name;  // as dump names it
     FieldType_t type;
     const char* meaning;  // what the field is, where known (GPX's <cmt>, ...); "" otherwise
     // The feature's value: feature points at the layer's feature view (MODEL_Features.h).

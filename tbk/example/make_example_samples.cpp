@@ -46,7 +46,8 @@ tbk::Track_t TrackOf(const std::string& name, double latitude, const std::vector
     std::int32_t time = 1700000000;
     for (std::size_t i = 0; i < longitudes.size(); ++i) {
         tbk::TrackPoint_t p;
-        p.position = tbk::At(latitude + 0.01 * static_cast<double>(i), longitudes[i], 100.0 + static_cast<double>(i));
+        p.position =
+            tbk::At(latitude + 0.01 * static_cast<double>(i), longitudes[i], 100.0 + static_cast<double>(i));
         p.time = time;
         time += 60;
         if (i % 3 == 0) p.point_real = 0.5 * static_cast<double>(i);
@@ -59,7 +60,8 @@ tbk::Track_t TrackOf(const std::string& name, double latitude, const std::vector
 void ShiftJis(const std::string& folder) {
     const std::vector<tbk::Waypoint_t> places = {
         Place("\x93\x8C\x8B\x9E\x89\x77", 35.6812, 139.7671, 3, "\x8E\x52\x82\xCC\x8E\xE8", "JR"),
-        Place("\x95\x78\x8E\x6D\x8E\x52", 35.3606, 138.7274, 3776, "\x93\xFA\x96\x7B\x88\xEA", "\x82\xA0\x82\xA2"),
+        Place("\x95\x78\x8E\x6D\x8E\x52", 35.3606, 138.7274, 3776, "\x93\xFA\x96\x7B\x88\xEA",
+              "\x82\xA0\x82\xA2"),
         Place("Broken \x82", 35.0, 139.0, 10, "lone lead \x81", ""),
     };
     tbk::FileBuilder_t file(105);
@@ -75,7 +77,8 @@ void ShiftJis(const std::string& folder) {
 // Windows-1251: Moscow's places.
 void Cyrillic(const std::string& folder) {
     const std::vector<tbk::Waypoint_t> places = {
-        Place("\xCC\xEE\xF1\xEA\xE2\xE0", 55.7558, 37.6173, 156, "\xD1\xF2\xEE\xEB\xE8\xF6\xE0", "\xCA\xF0\xE5\xEC\xEB\xFC"),
+        Place("\xCC\xEE\xF1\xEA\xE2\xE0", 55.7558, 37.6173, 156, "\xD1\xF2\xEE\xEB\xE8\xF6\xE0",
+              "\xCA\xF0\xE5\xEC\xEB\xFC"),
         Place("\xD2\xE2\xE5\xF0\xFC", 56.8587, 35.9176, 140, "\xC3\xEE\xF0\xEE\xE4", "=1+1"),
     };
     tbk::FileBuilder_t file(105);

@@ -77,15 +77,18 @@ TEST(Model, LinesAreCutAtTheAntimeridian) {
         {{5.0}, {}},
     };
     for (const Case_t& c : cases) {
-        const std::string bytes = tbk::FileBuilder_t(105).Header().Track(Track("Dateline", c.longitudes)).Bytes();
+        const std::string bytes =
+            tbk::FileBuilder_t(105).Header().Track(Track("Dateline", c.longitudes)).Bytes();
         model::File_t file(kCodePage);
         ASSERT_EQ(file.LoadBytes(bytes).outcome, trove::LoadOutcome_t::Loaded);
         Points_t line;
         file.Geometry(model::LayerId_t::Tracks, 0, line);
         std::vector<std::vector<model::Point_t>> parts(1);
-        model::WalkCutLine([&](auto&& each) { for (const model::Point_t& p : line.points) each(p); },
-                           [&](const model::Point_t& p) { parts.back().push_back(p); },
-                           [&] { parts.emplace_back(); });
+        model::WalkCutLine(
+            [&](auto&& each) {
+                for (const model::Point_t& p : line.points) each(p);
+            },
+            [&](const model::Point_t& p) { parts.back().push_back(p); }, [&] { parts.emplace_back(); });
         ASSERT_EQ(parts.size(), c.edges.size() + 1) << c.longitudes.front();
         std::size_t points = 0;
         for (std::size_t k = 0; k < c.edges.size(); ++k) {
@@ -116,9 +119,12 @@ TEST(Model, ExtentTakesTheNarrowestArc) {
     };
     for (const Case_t& c : cases) {
         model::Extent_t extent;
-        for (double longitude : c.points) extent.AddPoint(model::MakePoint(geo::Position_t(tbk::Semicircles(1.0), tbk::Semicircles(longitude))));
+        for (double longitude : c.points)
+            extent.AddPoint(
+                model::MakePoint(geo::Position_t(tbk::Semicircles(1.0), tbk::Semicircles(longitude))));
         for (double longitude : c.line)
-            extent.AddLinePoint(model::MakePoint(geo::Position_t(tbk::Semicircles(2.0), tbk::Semicircles(longitude))));
+            extent.AddLinePoint(
+                model::MakePoint(geo::Position_t(tbk::Semicircles(2.0), tbk::Semicircles(longitude))));
         extent.EndLine();
         ASSERT_FALSE(extent.Empty());
         EXPECT_EQ(extent.West(), tbk::Semicircles(c.west)) << c.west;

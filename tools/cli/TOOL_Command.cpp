@@ -49,8 +49,9 @@ void WriteOptionsHelp(std::ostream& out) {
     std::vector<const FormatOption_t*> own;
     for (const Format_t* format : Formats())
         for (const FormatOption_t& option : format->options) own.push_back(&option);
-    std::sort(own.begin(), own.end(),
-              [](const FormatOption_t* a, const FormatOption_t* b) { return std::string(a->name) < b->name; });
+    std::sort(own.begin(), own.end(), [](const FormatOption_t* a, const FormatOption_t* b) {
+        return std::string(a->name) < b->name;
+    });
     out << kOptionsHelp;
     for (const FormatOption_t* option : own) {
         std::string left = std::string("  ") + option->name;
@@ -60,8 +61,8 @@ void WriteOptionsHelp(std::ostream& out) {
     out << kHelpHelp;
 }
 
-int RunCommand(const Format_t& format, const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               bool progress) {
+int RunCommand(const Format_t& format, const std::vector<std::string>& args, std::ostream& out,
+               std::ostream& err, bool progress) {
     Options_t options;
     std::string error;
     if (!ParseOptions(std::vector<std::string>(args.begin() + 1, args.end()), format, options, error)) {
@@ -88,7 +89,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kExitOk;
     }
     if (!args.empty())
-        if (const Format_t* format = FindFormat(args[0])) return RunCommand(*format, args, out, err, progress);
+        if (const Format_t* format = FindFormat(args[0]))
+            return RunCommand(*format, args, out, err, progress);
     if (!args.empty()) err << "trovix: unknown command " << args[0] << "\n";
     err << kUsage << "\n";
     return kExitNotOpened;

@@ -53,9 +53,9 @@ int LoadForTool(const Options_t& options, model::File_t& loaded, std::ostream& e
                 err << prefix << "cannot be opened\n";
                 return kExitNotOpened;
             case trove::LoadOutcome_t::Newer:
-                err << prefix << "refused: format version " << loaded.Header().format_version << ", data version "
-                    << loaded.Header().data_version << " is newer than this reader (" << trove::kFormatVersion
-                    << ", " << trove::kDataVersion << ")\n";
+                err << prefix << "refused: format version " << loaded.Header().format_version
+                    << ", data version " << loaded.Header().data_version << " is newer than this reader ("
+                    << trove::kFormatVersion << ", " << trove::kDataVersion << ")\n";
                 return kExitRefused;
             case trove::LoadOutcome_t::BadStructure:
                 err << prefix << "bad structure: " << DescribeException(*loaded.Result().error) << "\n";

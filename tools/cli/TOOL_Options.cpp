@@ -46,7 +46,8 @@ bool ParseOptions(const std::vector<std::string>& args, const Format_t& format, 
         } else if (arg == "-j") {
             const std::string& value = args[++i];
             const bool number = !value.empty() && value.size() < 5 &&
-                                value.find_first_not_of("0123456789") == std::string::npos && std::stoul(value) > 0;
+                                value.find_first_not_of("0123456789") == std::string::npos &&
+                                std::stoul(value) > 0;
             if (!number) {
                 error = "-j takes a number of files from 1 up, not " + value;
                 return false;

@@ -20,8 +20,8 @@ struct Options_t {
     unsigned code_page = kDefaultCodePage;
     bool partial = false;
     bool help = false;
-    unsigned jobs = 0;  // -j N: files converted at a time with -d; 0: one per core
-    FormatOptions_t format;  // the format's own options
+    unsigned jobs = 0;              // -j N: files converted at a time with -d; 0: one per core
+    FormatOptions_t format;         // the format's own options
     std::istream* input = nullptr;  // where FILE "-" is read from; null: std::cin
 };
 

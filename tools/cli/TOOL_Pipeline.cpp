@@ -82,7 +82,8 @@ public:
             std::ostringstream unused;
             const Options_t& file = files_[i];
             if (file.output.empty()) {
-                messages << "trovix: " << file.file << ": " << file.directory << " is written from an earlier FILE\n";
+                messages << "trovix: " << file.file << ": " << file.directory
+                         << " is written from an earlier FILE\n";
                 result.code = kExitNotWritten;
             } else {
                 result.code = Convert(format_, file, unused, messages);
@@ -174,7 +175,8 @@ int ConvertMany(const Format_t& format, const Options_t& options, std::ostream& 
         one.files = {file};
         one.directory.clear();
         one.output =
-            (fs::path(options.directory) / (fs::path(FileName(file)).stem().string() + format.extension)).string();
+            (fs::path(options.directory) / (fs::path(FileName(file)).stem().string() + format.extension))
+                .string();
         if (!outputs.insert(one.output).second) {
             one.directory = one.output;
             one.output.clear();
@@ -183,7 +185,8 @@ int ConvertMany(const Format_t& format, const Options_t& options, std::ostream& 
     }
     const std::size_t count = files.size();
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const unsigned jobs = static_cast<unsigned>(std::min<std::size_t>(options.jobs ? options.jobs : cores, count));
+    const unsigned jobs =
+        static_cast<unsigned>(std::min<std::size_t>(options.jobs ? options.jobs : cores, count));
 
     // Every file is loaded under the one code page: selected here, before any worker starts,
     // with the name order's tables made for it, so that the workers only read them.
@@ -196,7 +199,8 @@ int ConvertMany(const Format_t& format, const Options_t& options, std::ostream& 
         // One at a time, or with no thread to be had, the files are converted here in turn.
         const Workers_t workers(work, jobs > 1 ? jobs : 0);
         for (std::size_t i = 0; i < count; ++i) {
-            if (progress) err << "\r[" << i << "/" << count << "] " << options.files[i] << "\x1b[K" << std::flush;
+            if (progress)
+                err << "\r[" << i << "/" << count << "] " << options.files[i] << "\x1b[K" << std::flush;
             Done_t done = workers.Running() ? work.Take(i) : work.Run(i);
             if (done.failure) {
                 work.Stop();

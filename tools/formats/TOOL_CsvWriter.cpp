@@ -58,11 +58,12 @@ private:
 template <class Walk>
 void Rows(TextOut_t& out, model::LayerId_t layer, Walk&& walk) {
     CsvRow_t row(out);
-    for (const model::Field_t* field : model::PositionFirst(layer)) row.Name(*field);
+    for (std::size_t i : model::PositionFirst(layer)) row.Name(model::SchemaOf(layer)[i]);
     row.End();
     walk([&](const auto& feature) {
-        model::ForEachField(layer, feature, true,
-                            [&](const model::Field_t& field, const model::Value_t& value) { row.Value(field, value); });
+        model::ForEachField(
+            layer, feature, true,
+            [&](const model::Field_t& field, const model::Value_t& value) { row.Value(field, value); });
         row.End();
     });
 }
@@ -98,16 +99,11 @@ std::size_t WriteCsvDocument(std::ostream& out, const WriteInput_t& input) {
     return text.Replaced();
 }
 
+const char kHelp[] = "FILE's waypoints as CSV (RFC 4180, UTF-8), or with --track-points its track points";
+
 }  // namespace
 
-const Format_t kCsvFormat = {"csv",
-                             ".csv",
-                             "FILE's waypoints as CSV (RFC 4180, UTF-8), or with --track-points its track points",
-                             true,
-                             true,
-                             true,
-                             {kTrackPoints},
-                             nullptr,
-                             WriteCsvDocument};
+const Format_t kCsvFormat = {"csv",          ".csv",  kHelp,           true, true, true,
+                             {kTrackPoints}, nullptr, WriteCsvDocument};
 
 }  // namespace tool

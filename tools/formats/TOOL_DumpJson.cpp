@@ -52,31 +52,31 @@ void Box(JsonWriter_t& json, const geo::Box_t& box) {
 void Waypoint(JsonWriter_t& json, const model::Waypoint_t& w) {
     using Kind = model::Value_t::Kind_t;
     json.BeginObject(Layout::inline_);
-    for (const model::Field_t& field : model::SchemaOf(model::LayerId_t::Waypoints)) {
-        const model::Value_t value = field.value(&w);
-        json.Key(field.name);
-        switch (value.kind) {
-            case Kind::Text:
-                json.String(value.bytes);
-                break;
-            case Kind::Hex: {
-                char hex[400];
-                json.String(PlainText(value, hex));
-                break;
-            }
-            case Kind::Integer:
-            case Kind::Degrees:
-            case Kind::Time:
-                json.Int(value.integer);
-                break;
-            case Kind::Real:
-                json.Real(value.real);
-                break;
-            case Kind::Absent:
-                json.Null();
-                break;
-        }
-    }
+    model::ForEachField(model::LayerId_t::Waypoints, w, false,
+                        [&json](const model::Field_t& field, const model::Value_t& value) {
+                            json.Key(field.name);
+                            switch (value.kind) {
+                                case Kind::Text:
+                                    json.String(value.bytes);
+                                    break;
+                                case Kind::Hex: {
+                                    char hex[400];
+                                    json.String(PlainText(value, hex));
+                                    break;
+                                }
+                                case Kind::Integer:
+                                case Kind::Degrees:
+                                case Kind::Time:
+                                    json.Int(value.integer);
+                                    break;
+                                case Kind::Real:
+                                    json.Real(value.real);
+                                    break;
+                                case Kind::Absent:
+                                    json.Null();
+                                    break;
+                            }
+                        });
     json.EndObject();
 }
 

@@ -7,8 +7,8 @@
 
 #include "model/MODEL_Antimeridian.h"
 #include "model/MODEL_Extent.h"
-#include "tools/formats/TOOL_Json.h"
 #include "model/MODEL_File.h"
+#include "tools/formats/TOOL_Json.h"
 #include "tools/formats/TOOL_Registry.h"
 #include "tools/formats/TOOL_TextOut.h"
 #include "tools/formats/TOOL_ValueText.h"
@@ -89,8 +89,9 @@ void GeoJson_t::Document(const model::File_t& file, const std::string& name) {
     }
     for (const auto& track : db.tracks) {
         auto points = [&](auto&& each) {
-            model::ForEachTrackPoint(
-                track.second, [&](const trove::TrackPoint_t& p) { each(model::MakePoint(p.position, p.time)); });
+            model::ForEachTrackPoint(track.second, [&](const trove::TrackPoint_t& p) {
+                each(model::MakePoint(p.position, p.time));
+            });
         };
         Line(points, true, [&] {
             BeginFeature("track");
@@ -193,35 +194,36 @@ void GeoJson_t::Key(const char* name) {
 template <class Feature>
 void GeoJson_t::Fields(model::LayerId_t layer, const Feature& feature) {
     using Kind = model::Value_t::Kind_t;
-    model::ForEachField(layer, feature, true, [this](const model::Field_t& field, const model::Value_t& value) {
-        Key(field.name);
-        switch (value.kind) {
-            case Kind::Text:
-                String(out_.Utf8(value.bytes));
-                break;
-            case Kind::Hex: {
-                char hex[400];
-                String(PlainText(value, hex));
-                break;
+    model::ForEachField(
+        layer, feature, true, [this](const model::Field_t& field, const model::Value_t& value) {
+            Key(field.name);
+            switch (value.kind) {
+                case Kind::Text:
+                    String(out_.Utf8(value.bytes));
+                    break;
+                case Kind::Hex: {
+                    char hex[400];
+                    String(PlainText(value, hex));
+                    break;
+                }
+                case Kind::Integer:
+                    out_.Raw(Integer(value.integer, number_));
+                    break;
+                case Kind::Real:
+                    // As dump writes it: JSON has no NaN or infinity.
+                    out_.Raw(JsonReal(value.real));
+                    break;
+                case Kind::Degrees:
+                    out_.Raw(model::Degrees(static_cast<std::int32_t>(value.integer), degrees_));
+                    break;
+                case Kind::Time:
+                    TimeValue(value.integer);
+                    break;
+                case Kind::Absent:
+                    out_.Raw("null");
+                    break;
             }
-            case Kind::Integer:
-                out_.Raw(Integer(value.integer, number_));
-                break;
-            case Kind::Real:
-                // As dump writes it: JSON has no NaN or infinity.
-                out_.Raw(JsonReal(value.real));
-                break;
-            case Kind::Degrees:
-                out_.Raw(model::Degrees(static_cast<std::int32_t>(value.integer), degrees_));
-                break;
-            case Kind::Time:
-                TimeValue(value.integer);
-                break;
-            case Kind::Absent:
-                out_.Raw("null");
-                break;
-        }
-    });
+        });
 }
 
 void GeoJson_t::String(std::string_view utf8) {
@@ -270,16 +272,11 @@ std::size_t WriteGeoJsonDocument(std::ostream& out, const WriteInput_t& input) {
     return text.Replaced();
 }
 
+const char kHelp[] = "every waypoint, route and track of FILE as a GeoJSON FeatureCollection (RFC 7946)";
+
 }  // namespace
 
-const Format_t kGeoJsonFormat = {"geojson",
-                                 ".geojson",
-                                 "every waypoint, route and track of FILE as a GeoJSON FeatureCollection (RFC 7946)",
-                                 true,
-                                 true,
-                                 true,
-                                 {},
-                                 nullptr,
-                                 WriteGeoJsonDocument};
+const Format_t kGeoJsonFormat = {"geojson", ".geojson",          kHelp, true, true, true, {},
+                                 nullptr,   WriteGeoJsonDocument};
 
 }  // namespace tool

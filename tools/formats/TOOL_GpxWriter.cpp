@@ -183,7 +183,7 @@ void Gpx_t::Box(const geo::Box_t& box) {
 enum class Role_t { Skip, Element, Altitude, Symbol, Attribute };
 
 struct WaypointField_t {
-    const model::Field_t* field;
+    std::size_t index;  // in the schema
     Role_t role;
     const char* element;
 };
@@ -191,15 +191,16 @@ struct WaypointField_t {
 const std::vector<WaypointField_t>& WaypointFields() {
     static const std::vector<WaypointField_t> fields = [] {
         std::vector<WaypointField_t> all;
-        for (const model::Field_t& field : model::SchemaOf(model::LayerId_t::Waypoints)) {
-            const std::string_view name = field.name;
-            WaypointField_t f{&field, Role_t::Attribute, nullptr};
+        const model::Schema_t& schema = model::SchemaOf(model::LayerId_t::Waypoints);
+        for (std::size_t i = 0; i < schema.Size(); ++i) {
+            const std::string_view name = schema[i].name;
+            WaypointField_t f{i, Role_t::Attribute, nullptr};
             if (name == "latitude" || name == "longitude") f.role = Role_t::Skip;  // lat, lon
             if (name == "altitude") f.role = Role_t::Altitude;                     // <ele>
             if (name == "symbol") f.role = Role_t::Symbol;
-            if (name == "name") f = {&field, Role_t::Element, "name"};
-            if (name == "text_1") f = {&field, Role_t::Element, "cmt"};
-            if (name == "text_4") f = {&field, Role_t::Element, "desc"};
+            if (name == "name") f = {i, Role_t::Element, "name"};
+            if (name == "text_1") f = {i, Role_t::Element, "cmt"};
+            if (name == "text_4") f = {i, Role_t::Element, "desc"};
             all.push_back(f);
         }
         return all;
@@ -212,8 +213,11 @@ void Gpx_t::Waypoint(const model::Waypoint_t& w) {
     LatLon(w.body.position);
     xml_.Raw(">");
     Ele(w.body.position.altitude);
+    model::Value_t values[model::kMaxFields];
+    model::ValuesOf(w, values);
+    const model::Schema_t& schema = model::SchemaOf(model::LayerId_t::Waypoints);
     for (const WaypointField_t& f : WaypointFields())
-        if (f.role == Role_t::Element) Element(f.element, f.field->value(&w).bytes);
+        if (f.role == Role_t::Element) Element(f.element, values[f.index].bytes);
     xml_.Raw("<extensions><trovix:waypoint");
     for (const WaypointField_t& f : WaypointFields()) {
         switch (f.role) {
@@ -224,7 +228,7 @@ void Gpx_t::Waypoint(const model::Waypoint_t& w) {
                 OddAltitude(w.body.position.altitude);
                 break;
             case Role_t::Symbol: {
-                Field(*f.field, f.field->value(&w));
+                Field(schema[f.index], values[f.index]);
                 // The handheld's code for the symbol, as the import writes it into the coded line.
                 const auto code = devio::SymbolTable().FindSecond(w.body.symbol);
                 if (code != devio::SymbolTable().end())
@@ -232,7 +236,7 @@ void Gpx_t::Waypoint(const model::Waypoint_t& w) {
                 break;
             }
             case Role_t::Attribute:
-                Field(*f.field, f.field->value(&w));
+                Field(schema[f.index], values[f.index]);
                 break;
         }
     }
@@ -252,7 +256,8 @@ void Gpx_t::Field(const model::Field_t& field, const model::Value_t& value) {
             const auto* bytes = reinterpret_cast<const std::uint8_t*>(value.bytes.data());
             for (std::size_t at = 0; at < value.bytes.size(); at += sizeof hex / 2) {
                 const std::size_t n = std::min(sizeof hex / 2, value.bytes.size() - at);
-                xml_.Raw(std::string_view(hex, static_cast<std::size_t>(model::PutHex(hex, bytes + at, n) - hex)));
+                xml_.Raw(
+                    std::string_view(hex, static_cast<std::size_t>(model::PutHex(hex, bytes + at, n) - hex)));
             }
             xml_.Raw("\"");
             break;
@@ -355,8 +360,8 @@ std::size_t WriteGpxDocument(std::ostream& out, const WriteInput_t& input) {
     return xml.Replaced();
 }
 
-const Format_t kGpxFormat = {
-    "gpx", ".gpx", "every waypoint, route and track of FILE as GPX 1.1 (UTF-8)", true, true, true, {}, nullptr,
-    WriteGpxDocument};
+const Format_t kGpxFormat = {"gpx", ".gpx",  "every waypoint, route and track of FILE as GPX 1.1 (UTF-8)",
+                             true,  true,    true,
+                             {},    nullptr, WriteGpxDocument};
 
 }  // namespace tool

@@ -3,14 +3,14 @@
 #include <string>
 
 #include "base/BASE_ApplicationInfo.h"
-#include "tools/formats/TOOL_ExceptionName.h"
 #include "model/MODEL_File.h"
+#include "tools/formats/TOOL_ExceptionName.h"
 #include "tools/formats/TOOL_Registry.h"
+#include "tools/formats/TOOL_Xml.h"
 #include "tools/html/TOOL_HtmlMap.h"
 #include "tools/html/TOOL_HtmlPage.h"
 #include "tools/html/TOOL_HtmlProfile.h"
 #include "tools/html/TOOL_HtmlTables.h"
-#include "tools/formats/TOOL_Xml.h"
 #include "trove/TROVE_Database.h"
 #include "trove/TROVE_Load.h"
 
@@ -84,16 +84,10 @@ std::size_t WriteHtmlDocument(std::ostream& out, const WriteInput_t& input) {
     return xml.Replaced();
 }
 
+const char kHelp[] = "one HTML page of FILE: a map, elevation profiles and tables, needing no network";
+
 }  // namespace
 
-const Format_t kHtmlFormat = {"html",
-                              ".html",
-                              "one HTML page of FILE: a map, elevation profiles and tables, needing no network",
-                              true,
-                              true,
-                              true,
-                              {},
-                              nullptr,
-                              WriteHtmlDocument};
+const Format_t kHtmlFormat = {"html", ".html", kHelp, true, true, true, {}, nullptr, WriteHtmlDocument};
 
 }  // namespace tool

@@ -31,15 +31,16 @@ private:
     // an empty one.
     template <class Feature>
     void Fields(model::LayerId_t layer, const Feature& feature) {
-        model::ForEachField(layer, feature, true, [this](const model::Field_t& field, const model::Value_t& value) {
-            Data(field.name);
-            if (value.kind == model::Value_t::Kind_t::Text) {
-                xml_.Text(value.bytes);
-            } else {
-                xml_.Raw(PlainText(value, real_));
-            }
-            EndData();
-        });
+        model::ForEachField(layer, feature, true,
+                            [this](const model::Field_t& field, const model::Value_t& value) {
+                                Data(field.name);
+                                if (value.kind == model::Value_t::Kind_t::Text) {
+                                    xml_.Text(value.bytes);
+                                } else {
+                                    xml_.Raw(PlainText(value, real_));
+                                }
+                                EndData();
+                            });
     }
     void Data(const char* name) { xml_.Raw("<Data name=\"").Raw(name).Raw("\"><value>"); }
     void EndData() { xml_.Raw("</value></Data>"); }
@@ -170,8 +171,8 @@ std::size_t WriteKmlDocument(std::ostream& out, const WriteInput_t& input) {
 
 }  // namespace
 
-const Format_t kKmlFormat = {
-    "kml", ".kml", "every waypoint, route and track of FILE as KML 2.2 (UTF-8)", true, true, true, {}, nullptr,
-    WriteKmlDocument};
+const Format_t kKmlFormat = {"kml", ".kml",  "every waypoint, route and track of FILE as KML 2.2 (UTF-8)",
+                             true,  true,    true,
+                             {},    nullptr, WriteKmlDocument};
 
 }  // namespace tool

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "addin/record/ADDIN_HandheldRecord.h"
-#include "tools/formats/TOOL_RecordsJson.h"
 #include "model/MODEL_File.h"
+#include "tools/formats/TOOL_RecordsJson.h"
 #include "tools/formats/TOOL_Registry.h"
 
 namespace tool {
@@ -14,7 +14,8 @@ namespace {
 const FormatOption_t kCategory = {"--category", "TEXT", "the category of the handheld records", "Unfiled"};
 
 trove::WaypointTable_t::const_iterator FirstRecord(const trove::WaypointTable_t& waypoints) {
-    return std::find_if(waypoints.begin(), waypoints.end(), [](const auto& entry) { return entry.first.id_class == 0; });
+    return std::find_if(waypoints.begin(), waypoints.end(),
+                        [](const auto& entry) { return entry.first.id_class == 0; });
 }
 
 // A label text that cannot be loaded fails every record alike: the first is made before
@@ -32,23 +33,19 @@ std::size_t WriteRecords(std::ostream& out, const WriteInput_t& input) {
     const std::string category = input.options.Value(kCategory);
     RecordsJson_t json(out);
     for (auto entry = FirstRecord(waypoints); entry != waypoints.end(); ++entry) {
-        if (entry->first.id_class == 0) json.Add(addin::MakeHandheldRecord(entry->first, entry->second, category));
+        if (entry->first.id_class == 0)
+            json.Add(addin::MakeHandheldRecord(entry->first, entry->second, category));
     }
     json.End();
     return 0;
 }
 
+const char kHelp[] =
+    "the JSON of the handheld records the import makes of FILE's waypoints (category Unfiled)";
+
 }  // namespace
 
-const Format_t kRecordsFormat = {"records",
-                                 ".records.json",
-                                 "the JSON of the handheld records the import makes of FILE's waypoints (category "
-                                 "Unfiled)",
-                                 false,
-                                 false,
-                                 false,
-                                 {kCategory},
-                                 CheckRecords,
-                                 WriteRecords};
+const Format_t kRecordsFormat = {"records", ".records.json", kHelp,        false,       false,
+                                 false,     {kCategory},     CheckRecords, WriteRecords};
 
 }  // namespace tool

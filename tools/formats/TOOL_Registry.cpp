@@ -1,5 +1,6 @@
-#include "model/MODEL_File.h"
 #include "tools/formats/TOOL_Registry.h"
+
+#include "model/MODEL_File.h"
 
 namespace tool {
 
@@ -10,8 +11,8 @@ std::string FormatOptions_t::Value(const FormatOption_t& option) const {
 }
 
 const std::vector<const Format_t*>& Formats() {
-    static const std::vector<const Format_t*> formats = {&kDumpFormat, &kGpxFormat,  &kKmlFormat,    &kGeoJsonFormat,
-                                                         &kCsvFormat,  &kHtmlFormat, &kRecordsFormat};
+    static const std::vector<const Format_t*> formats = {
+        &kDumpFormat, &kGpxFormat, &kKmlFormat, &kGeoJsonFormat, &kCsvFormat, &kHtmlFormat, &kRecordsFormat};
     return formats;
 }
 

@@ -180,7 +180,8 @@ void Map_t::Tracks() {
         xml_.PlainAttribute("stroke", TrackColour(index++));
         xml_.Raw(" d=\"");
         PathThinner_t path(xml_, m_, kTolerance);
-        model::ForEachTrackPoint(entry.second, [&path](const trove::TrackPoint_t& point) { path.Add(point.position); });
+        model::ForEachTrackPoint(entry.second,
+                                 [&path](const trove::TrackPoint_t& point) { path.Add(point.position); });
         path.Finish();
         xml_.Raw("\"><title>").Text(View(entry.first.text)).Raw("</title></path>\n");
     }

@@ -1,8 +1,8 @@
 #pragma once
 // The map of an HTML page: every waypoint, route and track of the file drawn as inline SVG in
 // Web Mercator, north up, fitted to the data, with a graticule, a scale bar and a legend.
-#include "tools/formats/TOOL_Xml.h"
 #include "model/MODEL_File.h"
+#include "tools/formats/TOOL_Xml.h"
 
 namespace tool {
 
