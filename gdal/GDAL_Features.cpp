@@ -60,8 +60,8 @@ void Features_t::Define(LayerId_t layer, OGRFeatureDefn& defn) {
         AddField(defn, "track_seg_id", OFTInteger64);
         AddField(defn, "track_seg_point_id", OFTInteger64);
     }
-    for (const model::Field_t* field : model::PositionFirst(layer))
-        AddField(defn, field->name, TypeOf(field->type));
+    const model::Schema_t& schema = model::SchemaOf(layer);
+    for (std::size_t i : model::PositionFirst(layer)) AddField(defn, schema[i].name, TypeOf(schema[i].type));
 }
 
 void Features_t::Set(OGRFeature& feature, int field, const model::Value_t& value) {
@@ -103,7 +103,9 @@ void Features_t::Set(OGRFeature& feature, int field, const model::Value_t& value
 template <class Feature>
 void Features_t::SetFields(OGRFeature& feature, int first, const Feature& view) {
     int field = first;
-    for (const model::Field_t* each : model::PositionFirst(layer_)) Set(feature, field++, each->value(&view));
+    model::ForEachField(layer_, view, true, [&](const model::Field_t&, const model::Value_t& value) {
+        Set(feature, field++, value);
+    });
 }
 
 void Features_t::Prefetch(std::size_t index) const {
