@@ -5,7 +5,7 @@ file or with another of GDAL's own drivers.
 
 Usage: gdal_clients.py CHECK TROVIX FIXTURES EXAMPLE GPX_SCHEMA [OTHER_VERSION_FOLDER]
   CHECK: ogrinfo, geopackage, gpx, python, codepage, damaged, virtual, identify, antimeridian,
-         version
+         version, qgis (exit 77 when python3-qgis is not installed)
 """
 import json
 import os
@@ -298,6 +298,30 @@ def check_version(folder):
           b"was compiled against GDAL 3.99, but the current library version is 3." in done.stderr and b"Terrabook" not in done.stdout, done.stderr.decode())
 
 
+def check_qgis(example):
+    """QGIS's own reader of GDAL layers (python3-qgis, where installed)."""
+    try:
+        from qgis.core import QgsApplication, QgsVectorLayer
+    except ImportError:
+        print("python3-qgis is not installed: QGIS was not tried")
+        sys.exit(77)
+    from osgeo import ogr
+    QgsApplication.setPrefixPath("/usr", True)
+    app = QgsApplication([], False)
+    app.initQgis()
+    source = ogr.Open(example)
+    for name in LAYERS:
+        layer = QgsVectorLayer(example + "|layername=" + name, name, "ogr")
+        ours = source.GetLayerByName(name)
+        names = [f["name"] for f in layer.getFeatures()] if "name" in layer.fields().names() else []
+        check("QGIS: %s opens, counted, WGS 84" % name,
+              layer.isValid() and layer.featureCount() == ours.GetFeatureCount()
+              and layer.crs().authid() == "EPSG:4326")
+        check("QGIS: %s names" % name, names == ([f.GetField("name") for f in ours] if names else []))
+    del layer, ours, source  # before QGIS takes GDAL down
+    app.exitQgis()
+
+
 def main():
     what, trovix, fixtures_program, example, schema = sys.argv[1:6]
     fixtures = tempfile.mkdtemp()
@@ -320,6 +344,8 @@ def main():
         check_identify(fixtures, example)
     elif what == "antimeridian":
         check_antimeridian(fixtures)
+    elif what == "qgis":
+        check_qgis(example)
     elif what == "version":
         check_version(sys.argv[6])
     else:
