@@ -37,7 +37,7 @@ void AddField(OGRFeatureDefn& defn, const char* name, OGRFieldType type) {
 }  // namespace
 
 Features_t::Features_t(const model::File_t& file, LayerId_t layer)
-    : file_(file), layer_(layer), utf8_(file.CodePage()), parts_(file) {}
+    : file_(file), layer_(layer), utf8_(file.CodePage()), parts_(file), waypoints_(file) {}
 
 OGRwkbGeometryType Features_t::GeometryType(LayerId_t layer) {
     switch (layer) {
@@ -108,32 +108,42 @@ void Features_t::SetFields(OGRFeature& feature, int first, const Feature& view) 
     });
 }
 
-void Features_t::Prefetch(std::size_t index) const {
-    if (layer_ != LayerId_t::Waypoints || index >= file_.Count(layer_)) return;
-    const model::Waypoint_t w = file_.WaypointAt(index);
-    model::walk_detail::PrefetchBytes(&w.id);
-    model::walk_detail::PrefetchBytes(&w.body);
-    model::walk_detail::PrefetchTexts(w.body);
+namespace {
+
+// A waypoint's point, without the general shape's allocations: the most common feature.
+std::unique_ptr<OGRGeometry> PointOf(const geo::Position_t& p) {
+    return std::make_unique<OGRPoint>(model::DegreesOf(p.longitude), model::DegreesOf(p.latitude));
 }
 
+}  // namespace
+
 std::unique_ptr<OGRGeometry> Features_t::Geometry(std::size_t index) const {
-    if (layer_ == LayerId_t::Waypoints) {
-        // The most common feature, without the general shape's allocations.
-        const geo::Position_t& p = file_.WaypointAt(index).body.position;
-        return std::make_unique<OGRPoint>(model::DegreesOf(p.longitude), model::DegreesOf(p.latitude));
-    }
+    if (layer_ == LayerId_t::Waypoints) return PointOf(file_.WaypointAt(index).body.position);
     // Only a track is cut: a route is one line string, as GDAL's GPX driver has it.
     Shape_t shape(layer_ == LayerId_t::Tracks);
     file_.Geometry(layer_, index, shape);
     return shape.Make(GeometryType(layer_));
 }
 
-bool Features_t::MergeExtent(std::size_t index, OGREnvelope& extent) const {
-    Shape_t shape(layer_ == LayerId_t::Tracks);
-    file_.Geometry(layer_, index, shape);
-    for (const auto& part : shape.Parts())
-        for (const Shape_t::Xy_t& p : part) extent.Merge(p.x, p.y);
-    return !shape.Empty();
+bool Features_t::Extent(OGREnvelope& extent) const {
+    bool any = false;
+    if (layer_ == LayerId_t::Waypoints) {
+        file_.ForEachWaypoint([&](const model::Waypoint_t& w) {
+            extent.Merge(model::DegreesOf(w.body.position.longitude),
+                         model::DegreesOf(w.body.position.latitude));
+            any = true;
+        });
+        return any;
+    }
+    const std::size_t count = file_.Count(layer_);
+    for (std::size_t i = 0; i < count; ++i) {
+        Shape_t shape(layer_ == LayerId_t::Tracks);
+        file_.Geometry(layer_, i, shape);
+        for (const auto& part : shape.Parts())
+            for (const Shape_t::Xy_t& p : part) extent.Merge(p.x, p.y);
+        any = any || !shape.Empty();
+    }
+    return any;
 }
 
 std::unique_ptr<OGRFeature> Features_t::Make(OGRFeatureDefn* defn, std::size_t index) {
@@ -141,9 +151,14 @@ std::unique_ptr<OGRFeature> Features_t::Make(OGRFeatureDefn* defn, std::size_t i
     feature->SetFID(static_cast<GIntBig>(index));
     const int first = IdFields(layer_);
     switch (layer_) {
-        case LayerId_t::Waypoints:
-            SetFields(*feature, first, file_.WaypointAt(index));
-            break;
+        case LayerId_t::Waypoints: {
+            const model::Waypoint_t waypoint = waypoints_.At(index);
+            SetFields(*feature, first, waypoint);
+            std::unique_ptr<OGRGeometry> point = PointOf(waypoint.body.position);
+            point->assignSpatialReference(defn->GetGeomFieldDefn(0)->GetSpatialRef());
+            feature->SetGeometryDirectly(point.release());
+            return feature;
+        }
         case LayerId_t::Routes:
             SetFields(*feature, first, file_.RouteAt(index));
             break;

@@ -8,6 +8,7 @@
 
 #include "gdal/GDAL_Api.h"
 #include "gdal/GDAL_TrackParts.h"
+#include "gdal/GDAL_WaypointCursor.h"
 #include "model/MODEL_File.h"
 #include "model/MODEL_Text.h"
 
@@ -21,18 +22,14 @@ public:
     static void Define(model::LayerId_t layer, OGRFeatureDefn& defn);
     static OGRwkbGeometryType GeometryType(model::LayerId_t layer);
 
-    // Asks the memory for the feature at index (any number), which a sequential reading will
-    // make a few features later: the waypoints of a big table lie all over the heap.
-    void Prefetch(std::size_t index) const;
-
     // The feature at index (< the layer's count) with its id, fields and geometry.
     std::unique_ptr<OGRFeature> Make(OGRFeatureDefn* defn, std::size_t index);
-    // Only its geometry (null when it has none).
-    std::unique_ptr<OGRGeometry> Geometry(std::size_t index) const;
-    // Its geometry's extent merged into extent; false when it has no geometry.
-    bool MergeExtent(std::size_t index, OGREnvelope& extent) const;
+    // The extent of every feature's geometry merged into extent; false when none has one.
+    bool Extent(OGREnvelope& extent) const;
 
 private:
+    // Only the geometry of the feature at index (null when it has none).
+    std::unique_ptr<OGRGeometry> Geometry(std::size_t index) const;
     void Set(OGRFeature& feature, int field, const model::Value_t& value);
     template <class Feature>
     void SetFields(OGRFeature& feature, int first, const Feature& view);
@@ -41,6 +38,7 @@ private:
     model::LayerId_t layer_;
     model::Utf8_t utf8_;
     TrackParts_t parts_;
+    WaypointCursor_t waypoints_;
     std::string text_;
 };
 

@@ -49,9 +49,7 @@ OGRFeature* Layer_t::Make(std::size_t index) {
 }
 
 OGRFeature* Layer_t::GetNextFeature() {
-    constexpr std::size_t kAhead = 8;
     while (next_ < count_) {
-        features_.Prefetch(next_ + kAhead);
         OGRFeature* feature = Make(next_++);
         if (feature == nullptr) return nullptr;
         if ((m_poFilterGeom == nullptr || FilterGeometry(feature->GetGeometryRef())) &&
@@ -84,9 +82,7 @@ OGRErr Layer_t::GetExtent(OGREnvelope* extent, int /*force*/) {
         try {
             FileAccess_t access(file_.CodePage());
             OGREnvelope all;
-            bool any = false;
-            for (std::size_t i = 0; i < count_; ++i) any = features_.MergeExtent(i, all) || any;
-            if (any) extent_ = all;
+            if (features_.Extent(all)) extent_ = all;
         } catch (const std::exception& e) {
             Report(defn_->GetName(), e);
             extent_.reset();
