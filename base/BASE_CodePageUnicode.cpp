@@ -61,7 +61,12 @@ bool HasUnicodeTable(unsigned code_page) {
     return Find(code_page) != nullptr;
 }
 
-std::size_t AppendUtf8(std::string& out, std::string_view text, unsigned code_page) {
+namespace {
+
+// Calls put(c) for each character of text read in code_page, put(text) for each run of ASCII.
+// Returns how many characters became U+FFFD.
+template <class PutChar, class PutAscii>
+std::size_t Decode(std::string_view text, unsigned code_page, PutChar&& put, PutAscii&& put_ascii) {
     const Table_t* table = Find(code_page);
     if (table == nullptr) throw Assert_t(TROVIX_SOURCE, __LINE__);
     const LeadIndex_t& index = IndexOf(*table);
@@ -71,7 +76,7 @@ std::size_t AppendUtf8(std::string& out, std::string_view text, unsigned code_pa
         // Runs of ASCII, nearly all of most texts, go over in one piece.
         std::size_t ascii = i;
         while (ascii < n && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
-        out.append(text.data() + i, ascii - i);
+        if (ascii != i) put_ascii(text.substr(i, ascii - i));
         i = ascii;
         if (i == n) break;
         const unsigned lead = static_cast<unsigned char>(text[i]);
@@ -91,10 +96,24 @@ std::size_t AppendUtf8(std::string& out, std::string_view text, unsigned code_pa
             }
         }
         if (c == kReplacement) ++replaced;
-        PutUtf8(out, c);
+        put(c);
         i += length;
     }
     return replaced;
+}
+
+}  // namespace
+
+std::size_t AppendUtf8(std::string& out, std::string_view text, unsigned code_page) {
+    return Decode(
+        text, code_page, [&out](char16_t c) { PutUtf8(out, c); },
+        [&out](std::string_view ascii) { out.append(ascii); });
+}
+
+std::size_t AppendUtf16(std::u16string& out, std::string_view text, unsigned code_page) {
+    return Decode(
+        text, code_page, [&out](char16_t c) { out += c; },
+        [&out](std::string_view ascii) { out.append(ascii.begin(), ascii.end()); });
 }
 
 }  // namespace base

@@ -19,4 +19,7 @@ bool HasUnicodeTable(unsigned code_page);
 // without a table.
 std::size_t AppendUtf8(std::string& out, std::string_view text, unsigned code_page);
 
+// The same as UTF-16 (every character of the tables is one unit).
+std::size_t AppendUtf16(std::u16string& out, std::string_view text, unsigned code_page);
+
 }  // namespace base

@@ -34,17 +34,22 @@ File_t::File_t(unsigned code_page)
 File_t::~File_t() = default;
 
 const trove::LoadResult_t& File_t::LoadPath(const std::string& path) {
-    return Load(&path, std::string_view());
+    return Load(&path, nullptr, std::string_view());
 }
 
 const trove::LoadResult_t& File_t::LoadBytes(std::string_view bytes) {
-    return Load(nullptr, bytes);
+    return Load(nullptr, nullptr, bytes);
 }
 
-const trove::LoadResult_t& File_t::Load(const std::string* path, std::string_view bytes) {
+const trove::LoadResult_t& File_t::LoadStream(bin::istream& in) {
+    return Load(nullptr, &in, std::string_view());
+}
+
+const trove::LoadResult_t& File_t::Load(const std::string* path, bin::istream* in, std::string_view bytes) {
     BASE_ASSERT(CodePageAvailable());
     try {
         result_ = path ? trove::LoadFile(*path, db_, header_, &notes_)
+                  : in ? trove::LoadStream(*in, db_, header_, &notes_)
                        : trove::LoadBytes(bytes, db_, header_, &notes_);
     } catch (...) {
         // What was read before the failure is counted all the same.

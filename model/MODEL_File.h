@@ -64,6 +64,8 @@ public:
     // trove::BadStream_t propagate. One load per file.
     const trove::LoadResult_t& LoadPath(const std::string& path);
     const trove::LoadResult_t& LoadBytes(std::string_view bytes);
+    // The same over any stream of a file's bytes (one that can be read only once).
+    const trove::LoadResult_t& LoadStream(bin::istream& in);
 
     unsigned CodePage() const { return code_page_; }
     const trove::DocInfo_t& Header() const { return header_; }
@@ -110,8 +112,8 @@ public:
     const trove::Waypoint_t* FindWaypoint(const trove::RouteWaypoint_t& point) const;
 
 private:
-    // The file at path, or else bytes.
-    const trove::LoadResult_t& Load(const std::string* path, std::string_view bytes);
+    // The file at path, or else the stream in, or else bytes.
+    const trove::LoadResult_t& Load(const std::string* path, bin::istream* in, std::string_view bytes);
     void Counted();
     void IndexWaypoints() const;
     void IndexRoutePoints() const;

@@ -106,7 +106,12 @@ void ReadLegacyRecords(Database_t& db, bin::istream& file, std::uint16_t data_ve
             if (!at_end && !file.bad()) noter.Note(DropKind_t::TruncatedRecord, rec);
             break;
         }
-        if (ReadLegacyRecord(db, rec, data_version, noter)) seen = true;
+        try {
+            if (ReadLegacyRecord(db, rec, data_version, noter)) seen = true;
+        } catch (...) {
+            if (notes) notes->SetFault(LoadFault_t{noter.record, noter.offset, rec.type});
+            throw;
+        }
         noter.offset += kFramingBytes + rec.Size();
     }
     if (file.bad() || !seen) throw BadStream_t("TROVE_Database", 550);

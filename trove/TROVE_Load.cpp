@@ -24,8 +24,6 @@ void ReadDataFile(bin::istream& file, Database_t& db, DocInfo_t& doc, LoadNotes_
     }
 }
 
-namespace {
-
 LoadResult_t LoadStream(bin::istream& file, Database_t& db, DocInfo_t& doc, LoadNotes_t* notes) {
     LoadResult_t result;
     try {
@@ -40,8 +38,6 @@ LoadResult_t LoadStream(bin::istream& file, Database_t& db, DocInfo_t& doc, Load
     result.outcome = LoadOutcome_t::Loaded;
     return result;
 }
-
-}  // namespace
 
 LoadResult_t LoadFile(const std::string& path, Database_t& db, DocInfo_t& doc, LoadNotes_t* notes) {
     bin::ifstream file(path, std::ios_base::in);

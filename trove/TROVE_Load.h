@@ -48,6 +48,10 @@ void ReadDataFile(bin::istream& file, Database_t& db, DocInfo_t& doc, LoadNotes_
 LoadResult_t LoadFile(const std::string& path, Database_t& db, DocInfo_t& doc = TheDocInfo(),
                       LoadNotes_t* notes = nullptr);
 
+// The same over any stream of a file's bytes (standard input read in pieces).
+LoadResult_t LoadStream(bin::istream& file, Database_t& db, DocInfo_t& doc = TheDocInfo(),
+                        LoadNotes_t* notes = nullptr);
+
 // The same for a file's bytes already in memory (standard input, a fuzzer's input), read in
 // place. Never NotOpened.
 LoadResult_t LoadBytes(std::string_view bytes, Database_t& db, DocInfo_t& doc = TheDocInfo(),

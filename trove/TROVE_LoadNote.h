@@ -4,6 +4,7 @@
 // event when the caller hands them a list; the import passes none.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,13 @@ struct LoadNote_t {
     std::string name;        // the track's name
 };
 
+// The record a reader was reading when the load failed: the framing's place and letter.
+struct LoadFault_t {
+    std::uint64_t record = 0;
+    std::uint64_t offset = 0;
+    std::uint8_t letter = 0;
+};
+
 // The notes of one load. A damaged file can hold a note's worth of trouble every few bytes, so
 // only the first kLimit are kept; one last MoreNotes note counts the rest.
 class LoadNotes_t {
@@ -39,8 +47,13 @@ public:
     bool empty() const { return notes_.empty(); }
     const LoadNote_t& operator[](std::size_t i) const { return notes_[i]; }
 
+    // Set by the readers when a record's reading throws, so that a refusal can name the place.
+    void SetFault(const LoadFault_t& fault) { fault_ = fault; }
+    const std::optional<LoadFault_t>& Fault() const { return fault_; }
+
 private:
     std::vector<LoadNote_t> notes_;
+    std::optional<LoadFault_t> fault_;
 };
 
 // One line for the note, for example "record 7 at offset 1234 (T): track \"x\" filed without

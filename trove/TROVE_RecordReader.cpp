@@ -66,7 +66,12 @@ RenameList_t RecordReader_t::Run(bin::istream& file) {
             // Waypoints wait in the batch until another kind of record comes: a route looks
             // them up, and every other kind is simply read after them.
             if (rec.type != 'W') MergeWaypoints();
-            Dispatch(rec);
+            try {
+                Dispatch(rec);
+            } catch (...) {
+                if (notes_) notes_->SetFault(LoadFault_t{record_number_, record_offset_, rec.type});
+                throw;
+            }
             record_offset_ += kFramingBytes + rec.Size();
         }
         MergeWaypoints();

@@ -1,7 +1,8 @@
 // Writes the example data file: Alpine huts, peaks, lakes and towns, two routes, a hike track,
 // two maps, a route-0 entry and a volume record, in data version 105.
-// Usage: make_example [OUTPUT]   (default examples/example.tbk)
-//        make_example --samples FOLDER   (the sample files of make_example_samples.h)
+// Usage: make_example [OUTPUT]   (default examples/example.tbk); --help and a wrong argument
+// print the usage and write nothing. make_example --samples FOLDER writes the sample files of
+// make_example_samples.h.
 // The output depends on nothing but this source, so reruns give the same bytes.
 #include <cmath>
 #include <cstdint>
@@ -224,21 +225,59 @@ tbk::Track_t HikeTrack(const std::vector<tbk::Waypoint_t>& all) {
     return track;
 }
 
+const char kUsage[] =
+    "usage: make_example [OUTPUT]                    the example (default examples/example.tbk)\n"
+    "       make_example --waypoints N OUTPUT        N waypoints\n"
+    "       make_example --tracks N POINTS OUTPUT    N tracks of POINTS points each\n"
+    "       make_example --samples FOLDER            the sample files outputs are compared on\n"
+    "  N and POINTS are whole numbers from 1 to 4294967295; OUTPUT does not start with -\n";
+
+// A count of the command line: digits only, from 1 to 2^32 - 1.
+bool ParseCount(const std::string& text, std::uint32_t& count) {
+    if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const unsigned long long value = std::stoull(text);
+    if (value == 0 || value > 0xFFFFFFFFull) return false;
+    count = static_cast<std::uint32_t>(value);
+    return true;
+}
+
+bool IsOutput(const std::string& text) {
+    return !text.empty() && text[0] != '-';
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool tracks = argc == 5 && std::string(argv[1]) == "--tracks";
-    if ((argc == 4 && std::string(argv[1]) == "--waypoints") || tracks) {
-        // The benchmarks' shapes of file, for timing an import of many waypoints or of long
-        // tracks (20 tracks of 100,000 points: --tracks 20 100000).
-        tbk::BigFileSpec_t shape;
-        if (tracks) {
-            shape.tracks = static_cast<std::uint32_t>(std::stoul(argv[2]));
-            shape.track_points = static_cast<std::uint32_t>(std::stoul(argv[3]));
-        } else {
-            shape.waypoints = static_cast<std::uint32_t>(std::stoul(argv[2]));
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (args.size() == 2 && args[0] == "--samples" && IsOutput(args[1])) {
+        try {
+            WriteSamples(args[1]);
+            return 0;
+        } catch (const std::exception& e) {
+            std::cerr << "make_example: " << e.what() << "\n";
+            return 1;
         }
-        const char* const output = argv[argc - 1];
+    }
+    // The benchmarks' shapes of file, for timing an import of many waypoints or of long tracks
+    // (20 tracks of 100,000 points: --tracks 20 100000).
+    tbk::BigFileSpec_t shape;
+    const bool big = !args.empty() && (args[0] == "--waypoints" || args[0] == "--tracks");
+    const bool fits = !big ? args.size() <= 1 && (args.empty() || IsOutput(args[0]))
+                      : args[0] == "--tracks"
+                          ? args.size() == 4 && ParseCount(args[1], shape.tracks) &&
+                                ParseCount(args[2], shape.track_points) && IsOutput(args[3])
+                          : args.size() == 3 && ParseCount(args[1], shape.waypoints) && IsOutput(args[2]);
+    if (!fits) {
+        std::cerr << kUsage;
+        return 1;
+    }
+    if (big) {
+        const std::string& output = args.back();
         try {
             std::cout << output << ": " << tbk::WriteBigFile(output, shape) << " bytes\n";
             return 0;
@@ -247,21 +286,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    if (argc == 3 && std::string(argv[1]) == "--samples") {
-        try {
-            WriteSamples(argv[2]);
-            return 0;
-        } catch (const std::exception& e) {
-            std::cerr << "make_example: " << e.what() << "\n";
-            return 1;
-        }
-    }
-    if (argc > 2) {
-        std::cerr << "usage: make_example [OUTPUT] | make_example --waypoints N OUTPUT | make_example "
-                     "--tracks N POINTS OUTPUT | make_example --samples FOLDER\n";
-        return 1;
-    }
-    const std::string path = argc == 2 ? argv[1] : "examples/example.tbk";
+    const std::string path = args.empty() ? std::string("examples/example.tbk") : args[0];
     try {
         std::vector<tbk::Waypoint_t> waypoints;
         for (const Place_t& place : kPlaces) {

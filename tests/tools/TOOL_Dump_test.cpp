@@ -21,19 +21,22 @@ struct Run_t {
     std::string path;
 };
 
-Run_t DumpPath(const std::string& path) {
+Run_t DumpPath(const std::string& path, bool debug = false) {
     std::ostringstream out, err;
     Run_t run;
-    run.code = tool::Dump(path, out, err);
+    tool::Options_t options;
+    options.file = path;
+    options.debug = debug;
+    run.code = tool::Dump(options, out, err);
     run.out = out.str();
     run.err = err.str();
     run.path = path;
     return run;
 }
 
-Run_t DumpBytes(const std::string& bytes) {
+Run_t DumpBytes(const std::string& bytes, bool debug = false) {
     test::TempFile_t file(bytes);
-    return DumpPath(file.Path());
+    return DumpPath(file.Path(), debug);
 }
 
 test::Json_t DumpJson(const tbk::FileBuilder_t& file) {
@@ -63,8 +66,9 @@ void ExpectRefused(const Run_t& run, const std::string& reason) {
 TEST(DumpJson, TopLevelKeysInContractOrder) {
     const test::Json_t json = DumpJson(tbk::SampleFile(105));
     EXPECT_EQ(json.Keys(),
-              (std::vector<std::string>{"format", "format_version", "data_version", "waypoints", "routes",
-                                        "tracks", "maps", "route0", "volume", "renamed", "notes"}));
+              (std::vector<std::string>{"format", "format_version", "data_version", "code_page", "waypoints",
+                                        "routes", "tracks", "maps", "route0", "volume", "renamed", "notes"}));
+    EXPECT_EQ(json["code_page"].Int(), 1252);
     EXPECT_EQ(json["format"].Str(), "current");
     EXPECT_EQ(json["format_version"].Int(), 100);
     EXPECT_EQ(json["data_version"].Int(), 105);
@@ -128,7 +132,11 @@ TEST(DumpJson, TextsKeepTheirBytes) {
     w.body.text_1 = "\x1F\x80\xA0 x";
     w.body.text_2 = "tab\there";
     w.body.text_7 = "\x81\x40 double";
-    const test::Json_t json = DumpJson(tbk::FileBuilder_t(105).Header().Waypoint(w));
+    const Run_t run = DumpBytes(tbk::FileBuilder_t(105).Header().Waypoint(w).Bytes());
+    // 0x81 is no character of the default page: one line says so, and the bytes stay.
+    EXPECT_EQ(run.err.find("warning: the texts are not text of code page 1252"), run.path.size() + 10)
+        << run.err;
+    const test::Json_t json = test::ReadJson(run.out);
     const test::Json_t& got = json["waypoints"][0];
     EXPECT_EQ(got["name"].Str(), std::string("N\x01\"\\\x7F\xFF", 6));
     EXPECT_EQ(got["text_1"].Str(), "\x1F\x80\xA0 x");
@@ -295,13 +303,13 @@ TEST(DumpFailure, MissingFileExitsOne) {
     const Run_t run = DumpPath("no_such_file.tbk");
     EXPECT_EQ(run.code, tool::kExitNotOpened);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "trovix: no_such_file.tbk: cannot be opened\n");
+    EXPECT_EQ(run.err, "trovix: no_such_file.tbk: cannot be opened: no such file\n");
 }
 
 TEST(DumpFailure, FolderExitsOne) {
     const Run_t run = DumpPath(".");
     EXPECT_EQ(run.code, tool::kExitNotOpened);
-    EXPECT_EQ(run.err, "trovix: .: cannot be opened\n");
+    EXPECT_EQ(run.err, "trovix: .: cannot be opened: a folder, not a file\n");
 }
 
 TEST(DumpFailure, NewerVersionsAreRefused) {
@@ -311,27 +319,29 @@ TEST(DumpFailure, NewerVersionsAreRefused) {
     ExpectRefused(DumpBytes(tbk::FileBuilder_t(100).Header(newer_format).Bytes()), "format version 101");
 }
 
-TEST(DumpFailure, BadStructureNamesClassSourceAndLine) {
-    ExpectRefused(DumpBytes("Tb"), "bad structure: trove::BadStream_t at TROVE_DocInfo line 43");
-    ExpectRefused(DumpBytes(tbk::FileBuilder_t(105).Header().Waypoint(Named("X", 13)).Bytes()),
-                  "bad structure: trove::BadStream_t at TROVE_Database line 124");
-    ExpectRefused(DumpBytes(tbk::FileBuilder_t(105).Header().Bytes()),
-                  "bad structure: trove::BadStream_t at TROVE_Database line 297");
+// With --debug the refusal also names the exception, its source and line, for a bug report.
+TEST(DumpFailure, DebugNamesClassSourceAndLine) {
+    ExpectRefused(DumpBytes("Tb", true), "[trove::BadStream_t at TROVE_DocInfo line 43]");
+    ExpectRefused(DumpBytes(tbk::FileBuilder_t(105).Header().Waypoint(Named("X", 13)).Bytes(), true),
+                  "[trove::BadStream_t at TROVE_Database line 124]");
+    ExpectRefused(DumpBytes(tbk::FileBuilder_t(105).Header().Bytes(), true),
+                  "holds no waypoint, route, track or map: no record of a kind this tool reads "
+                  "[trove::BadStream_t at TROVE_Database line 297]");
 }
 
 TEST(DumpFailure, OtherExceptionsOfTheReadersAreRefusals) {
     const Run_t clash =
-        DumpBytes(tbk::FileBuilder_t::Legacy().Waypoint(Named("A")).Waypoint(Named("a")).Bytes());
-    ExpectRefused(clash,
-                  "failed: trove::KeyExists_t at TROVE_Database line 2206: Waypoint: a already exists.");
+        DumpBytes(tbk::FileBuilder_t::Legacy().Waypoint(Named("A")).Waypoint(Named("a")).Bytes(), true);
+    ExpectRefused(clash, "[trove::KeyExists_t at TROVE_Database line 2206: Waypoint: a already exists.]");
 
     tbk::Track_t track;
     track.name = "Back in time";
     tbk::TrackPoint_t point;
     point.absent_time_seconds = -1;
     track.points.push_back(point);
-    ExpectRefused(DumpBytes(tbk::FileBuilder_t(105).Header().Track(track).Bytes()),
-                  "failed: base::OutOfRange_t at BASE_Time line 167");
+    ExpectRefused(
+        DumpBytes(tbk::FileBuilder_t(105).Header().Track(track).Bytes()),
+        "damaged at byte 23 (record 1, T): a track point whose time is before 1970 or too far ahead");
 }
 
 }  // namespace

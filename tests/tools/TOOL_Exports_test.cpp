@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -125,5 +128,69 @@ TEST(Exports, GeoJsonLinesAreCutAtTheAntimeridian) {
         EXPECT_GT(feature["bbox"][0].Real(), feature["bbox"][2].Real());
     }
 }
+
+// A spreadsheet runs a cell that starts with = + - @ (or a tab or CR) as a formula: by default
+// such a text gets a quote before it and shows as text; --keep-formulas keeps it byte for byte.
+// Numbers stay numbers.
+TEST(Exports, CsvTextsThatLookLikeFormulasShowAsText) {
+    struct Case_t {
+        std::string name;
+        std::string shown;  // the row's first field by default
+        std::string kept;   // with --keep-formulas
+    };
+    const Case_t cases[] = {
+        {"=HYPERLINK(\"http://evil\",\"click\")", "\"'=HYPERLINK(\"\"http://evil\"\",\"\"click\"\")\"",
+         "\"=HYPERLINK(\"\"http://evil\"\",\"\"click\"\")\""},
+        {"+1", "'+1", "+1"},
+        {"-2", "'-2", "-2"},
+        {"@SUM(A1)", "'@SUM(A1)", "@SUM(A1)"},
+        {"\tTab", "'\tTab", "\tTab"},
+        {"\rReturn", "\"'\rReturn\"", "\"\rReturn\""},
+        {"Plain=1", "Plain=1", "Plain=1"},
+    };
+    for (const Case_t& c : cases) {
+        tbk::Waypoint_t w;
+        w.key.name = c.name;
+        w.body.position = tbk::At(-33.25, -70.25);
+        const std::string bytes = tbk::FileBuilder_t(105).Header().Waypoint(w).Bytes();
+        for (const bool keep : {false, true}) {
+            const Run_t run =
+                Export("csv", bytes,
+                       keep ? std::vector<std::string>{"--keep-formulas"} : std::vector<std::string>{});
+            ASSERT_EQ(run.code, tool::kExitOk) << run.err;
+            const std::string row = run.out.substr(run.out.find("\r\n") + 2);
+            const std::string& expected = keep ? c.kept : c.shown;
+            EXPECT_EQ(row.substr(0, expected.size() + 1), expected + ",") << c.name;
+            EXPECT_NE(row.find(",-70.25,"), std::string::npos) << row;
+        }
+    }
+}
+
+#ifndef _WIN32
+// A file name is written into GPX and KML as it is, but for what XML 1.0 has no place for
+// (U+FFFE, U+FFFF, controls): xmllint reads both documents.
+TEST(Exports, AFileNameOfCharactersXmlForbidsStaysWellFormed) {
+    tbk::Waypoint_t w;
+    w.key.name = "A";
+    w.body.position = tbk::At(46.0, 8.0);
+    const std::string name = "tmp_xml_name_\xEF\xBF\xBE_\xEF\xBF\xBF_\x01.tbk";
+    {
+        std::ofstream out(name, std::ios::binary);
+        out << tbk::FileBuilder_t(105).Header().Waypoint(w).Bytes();
+    }
+    for (const char* format : {"gpx", "kml"}) {
+        const std::string output = std::string("tmp_xml_name.") + format;
+        std::ostringstream out, err;
+        ASSERT_EQ(tool::Run({format, name, "-o", output}, out, err), tool::kExitOk) << err.str();
+        EXPECT_EQ(std::system(("xmllint --noout " + output).c_str()), 0) << format;
+        std::ifstream in(output, std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_NE(text.find("tmp_xml_name_\xEF\xBF\xBD_\xEF\xBF\xBD_\xEF\xBF\xBD.tbk"), std::string::npos)
+            << format;
+        std::remove(output.c_str());
+    }
+    std::remove(name.c_str());
+}
+#endif
 
 }  // namespace

@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <exception>
+#include <filesystem>
 #include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "base/BASE_ApplicationInfo.h"
+#include "tools/cli/TOOL_Nearest.h"
 #include "tools/cli/TOOL_Options.h"
 #include "tools/cli/TOOL_Pipeline.h"
 #include "tools/formats/TOOL_ExceptionName.h"
@@ -16,19 +20,37 @@ const char kUsage[] = "usage: trovix COMMAND FILE [OPTIONS]  (trovix --help list
 
 namespace {
 
-const char kOptionsHelp[] =
-    "options:\n"
-    "  -o OUT         write to OUT instead of standard output\n"
-    "  -d DIR         write DIR/NAME.EXT for each FILE (several FILEs may be given)\n"
-    "  -j N           with -d, convert N files at a time (default: one per core)\n"
-    "  FILE -         read the data file from standard input\n"
-    "  --codepage CP  the code page of the file's texts: 1252 (default), 874, 1250, 1251, 1253,\n"
-    "                 1254, 1255, 1256, 1257, 1258, 932, 936, 949 or 950\n"
-    "  --partial      for a refused file, still write what was read before the fault\n";
-const char kHelpHelp[] =
-    "  --help         this text\n"
-    "exit status: 0 written, 1 cannot be opened (or a folder or device) or wrong arguments, 2 refused,\n"
-    "  3 the output cannot be written (nothing is left in OUT's place), 4 out of memory\n";
+// Words users try for a command, beside slips of its name.
+const std::pair<const char*, const char*> kAliases[] = {
+    {"json", "geojson"}, {"kmz", "kml"},   {"export", "gpx"},
+    {"convert", "gpx"},  {"show", "dump"}, {"read", "dump"},
+};
+
+// What to say of a first argument that is no command: a data file given without a command
+// gets the command that shows it; a slip gets the nearest command.
+std::string UnknownCommand(const std::string& given) {
+    std::error_code ignored;
+    const bool is_file = std::filesystem::is_regular_file(given, ignored) || given == "-";
+    if (is_file || std::filesystem::path(given).extension() == ".tbk") {
+        return given + " is not a command: give one before the file, for example trovix dump " + given;
+    }
+    std::vector<std::string> names;
+    for (const Format_t* format : Formats()) names.push_back(format->name);
+    std::string nearest = NearestName(given, names);
+    for (const auto& alias : kAliases) {
+        if (nearest.empty() && given == alias.first) nearest = alias.second;
+    }
+    std::string text = "unknown command " + given;
+    if (!nearest.empty()) text += " (did you mean " + nearest + "?)";
+    return text;
+}
+
+std::string VersionLine() {
+    const base::ApplicationInfo_t& info = base::TheApplicationInfo();
+    return "trovix " + std::to_string(info.major) + "." + std::to_string(info.minor) + "." +
+           std::to_string(info.build) + "." + std::to_string(info.revision) + " (" + info.name + ", built " +
+           info.build_date + ")";
+}
 
 // "trovix csv FILE [-o OUT] [--codepage CP] [--partial] [--track-points]" and the help line:
 // the format's options that take a value before --codepage, its flags last.
@@ -44,23 +66,6 @@ void WriteUsage(std::ostream& out, const Format_t& format) {
     out << "\n    " << format.help << "\n";
 }
 
-// The options every command takes, then every format's own, by name, then --help.
-void WriteOptionsHelp(std::ostream& out) {
-    std::vector<const FormatOption_t*> own;
-    for (const Format_t* format : Formats())
-        for (const FormatOption_t& option : format->options) own.push_back(&option);
-    std::sort(own.begin(), own.end(), [](const FormatOption_t* a, const FormatOption_t* b) {
-        return std::string(a->name) < b->name;
-    });
-    out << kOptionsHelp;
-    for (const FormatOption_t* option : own) {
-        std::string left = std::string("  ") + option->name;
-        if (option->value_name) left += std::string(" ") + option->value_name;
-        out << left << std::string(left.size() < 19 ? 19 - left.size() : 1, ' ') << option->help << "\n";
-    }
-    out << kHelpHelp;
-}
-
 int RunCommand(const Format_t& format, const std::vector<std::string>& args, std::ostream& out,
                std::ostream& err, bool progress) {
     Options_t options;
@@ -72,7 +77,7 @@ int RunCommand(const Format_t& format, const std::vector<std::string>& args, std
     if (options.help) {
         out << "usage: ";
         WriteUsage(out, format);
-        WriteOptionsHelp(out);
+        out << OptionsHelp(&format);
         return kExitOk;
     }
     if (!options.directory.empty()) return ConvertMany(format, options, err, progress);
@@ -82,16 +87,22 @@ int RunCommand(const Format_t& format, const std::vector<std::string>& args, std
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool progress) {
-    if (args.size() == 1 && args[0] == "--help") {
-        out << "usage: trovix COMMAND FILE [OPTIONS]\ncommands:\n";
+    const std::string first = args.empty() ? std::string() : args[0];
+    if (args.size() == 1 && (first == "--help" || first == "-h" || first == "help")) {
+        out << "usage: trovix COMMAND FILE [OPTIONS]  (trovix help COMMAND: the options it "
+               "takes)\ncommands:\n";
         for (const Format_t* format : Formats()) WriteUsage(out, *format);
-        WriteOptionsHelp(out);
+        out << OptionsHelp(nullptr);
         return kExitOk;
     }
-    if (!args.empty())
-        if (const Format_t* format = FindFormat(args[0]))
-            return RunCommand(*format, args, out, err, progress);
-    if (!args.empty()) err << "trovix: unknown command " << args[0] << "\n";
+    if (args.size() == 1 && first == "--version") {
+        out << VersionLine() << "\n";
+        return kExitOk;
+    }
+    // "help COMMAND" is "COMMAND --help".
+    if (args.size() == 2 && first == "help") return Run({args[1], "--help"}, out, err, progress);
+    if (const Format_t* format = FindFormat(first)) return RunCommand(*format, args, out, err, progress);
+    if (!args.empty()) err << "trovix: " << UnknownCommand(first) << "\n";
     err << kUsage << "\n";
     return kExitNotOpened;
 }
@@ -103,7 +114,8 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         err << "trovix: out of memory\n";
         return kExitOutOfMemory;
     } catch (const std::exception& e) {
-        err << "trovix: failed: " << DescribeException(e) << "\n";
+        const bool debug = std::find(args.begin(), args.end(), "--debug") != args.end();
+        err << "trovix: failed: " << FailureInWords(e, debug) << "\n";
     } catch (...) {
         err << "trovix: failed: an unknown exception\n";
     }

@@ -1,54 +1,56 @@
 #include "tools/cli/TOOL_Output.h"
 
-#include <cstdio>
-
 #include "tools/cli/TOOL_Exit.h"
-#include "tools/cli/TOOL_TempFile.h"
+#include "tools/cli/TOOL_OutputTarget.h"
 
 namespace tool {
 
-Output_t::Output_t(const std::string& path, std::ostream& standard) : path_(path), standard_(standard) {}
+Output_t::Output_t(const std::string& path, std::ostream& standard)
+    : path_(path), standard_(standard), buffer_(file_), stream_(&buffer_) {}
 
-Output_t::~Output_t() { Discard(); }
-
-bool Output_t::Open() {
-    if (path_.empty()) return true;
-    temporary_ = MakeFileBeside(path_);
-    if (temporary_.empty()) return false;
-    file_.open(temporary_, std::ios_base::binary | std::ios_base::trunc);
-    if (file_) return true;
-    Discard();
-    return false;
+bool Output_t::Open(std::string& why) {
+    if (Standard()) return true;
+    const OutputTarget_t target = ExamineOutput(path_);
+    switch (target.kind) {
+        case TargetKind_t::Folder:
+            why = "a folder";
+            return false;
+        case TargetKind_t::ReadOnlyFile:
+            why = "the file is read-only";
+            return false;
+        case TargetKind_t::Special:
+            return file_.OpenInPlace(target.path);
+        case TargetKind_t::Missing:
+        case TargetKind_t::File:
+            break;
+    }
+    return file_.CreateBeside(target.path);
 }
 
 bool Output_t::Commit() {
-    if (path_.empty()) {
+    if (Standard()) {
         standard_.flush();
         return !standard_.fail();
     }
-    file_.close();
-    if (file_.fail() || !MoveOver(temporary_, path_)) {
-        Discard();
+    stream_.flush();
+    if (stream_.fail()) {
+        file_.Discard();
         return false;
     }
-    temporary_.clear();
-    return true;
+    return file_.Finish();
 }
 
-std::string Output_t::Name() const { return path_.empty() ? std::string("standard output") : path_; }
-
-void Output_t::Discard() {
-    if (temporary_.empty()) return;
-    if (file_.is_open()) file_.close();
-    std::remove(temporary_.c_str());
-    temporary_.clear();
+std::string Output_t::Name() const {
+    return Standard() ? std::string("standard output") : path_;
 }
 
 int WriteOutput(const std::string& path, std::ostream& standard, std::ostream& err,
                 const std::function<void(std::ostream&)>& write) {
     Output_t output(path, standard);
-    if (!output.Open()) {
-        err << "trovix: " << output.Name() << ": cannot be written\n";
+    std::string why;
+    if (!output.Open(why)) {
+        err << "trovix: " << output.Name() << ": cannot be written" << (why.empty() ? "" : ": ") << why
+            << "\n";
         return kExitNotWritten;
     }
     write(output.Stream());

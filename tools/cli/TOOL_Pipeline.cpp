@@ -6,14 +6,16 @@
 #include <filesystem>
 #include <mutex>
 #include <new>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <thread>
 #include <vector>
 
-#include "base/BASE_CodePageUnicode.h"
 #include "tools/cli/TOOL_Load.h"
 #include "tools/cli/TOOL_Output.h"
+#include "tools/cli/TOOL_Refusal.h"
+#include "tools/cli/TOOL_WrittenOutputs.h"
 #include "tools/formats/TOOL_ExceptionName.h"
 #include "trove/TROVE_NameOrder.h"
 
@@ -21,20 +23,14 @@ namespace tool {
 
 int Convert(const Format_t& format, const Options_t& options, std::ostream& out, std::ostream& err) {
     const std::string prefix = "trovix: " + options.file + ": ";
-    model::File_t file(options.code_page);
-    const int code = LoadForTool(options, file, err);
+    std::optional<model::File_t> loaded;
+    const int code = LoadForTool(options, loaded, err);
     const bool partial = format.takes_partial && options.partial;
     if (code == kExitNotOpened || (code != kExitOk && !partial)) return code;
-    if (format.notes_to_errors) {
-        for (const trove::LoadNote_t& note : file.Notes()) {
-            std::string line;
-            base::AppendUtf8(line, trove::DescribeNote(note), options.code_page);
-            // A name may hold line breaks; the note stays one line.
-            for (char& c : line)
-                if (static_cast<unsigned char>(c) < 0x20) c = ' ';
-            err << prefix << line << "\n";
-        }
-    }
+    const model::File_t& file = *loaded;
+    Options_t read = options;  // with the page --codepage auto chose
+    read.code_page = file.CodePage();
+    ReportNotes(read, file, err);
 
     const WriteInput_t input{file, FileName(options.file), options.format};
     std::size_t replaced = 0;
@@ -46,12 +42,12 @@ int Convert(const Format_t& format, const Options_t& options, std::ostream& out,
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& e) {
-        err << prefix << "failed: " << DescribeException(e) << "\n";
+        err << prefix << "failed: " << FailureInWords(e, options.debug) << "\n";
         return kExitRefused;
     }
     if (written != kExitOk) return written;
     if (replaced != 0) {
-        err << prefix << replaced << " characters that are not text of code page " << options.code_page
+        err << prefix << replaced << " characters that are not text of code page " << read.code_page
             << " replaced by U+FFFD\n";
     }
     return code;
@@ -81,12 +77,22 @@ public:
             std::ostringstream messages;
             std::ostringstream unused;
             const Options_t& file = files_[i];
-            if (file.output.empty()) {
-                messages << "trovix: " << file.file << ": " << file.directory
+            // The same name as an earlier FILE's output, or (by case, on Windows) the same file
+            // as one written already.
+            bool taken = file.output.empty();
+            if (!taken) {
+                std::lock_guard<std::mutex> lock(mutex_);
+                taken = written_.Taken(file.output);
+            }
+            if (taken) {
+                messages << "trovix: " << file.file << ": "
+                         << (file.output.empty() ? file.directory : file.output)
                          << " is written from an earlier FILE\n";
                 result.code = kExitNotWritten;
             } else {
                 result.code = Convert(format_, file, unused, messages);
+                std::lock_guard<std::mutex> lock(mutex_);
+                written_.Note(file.output);
             }
             result.messages = messages.str();
         } catch (...) {
@@ -130,6 +136,7 @@ private:
     const Format_t& format_;
     std::vector<Options_t> files_;
     std::vector<Done_t> done_;
+    WrittenOutputs_t written_;
     std::size_t next_ = 0;
     std::mutex mutex_;
     std::condition_variable changed_;
@@ -165,14 +172,13 @@ int ConvertMany(const Format_t& format, const Options_t& options, std::ostream& 
     namespace fs = std::filesystem;
     std::error_code ignored;
     fs::create_directories(options.directory, ignored);
-    // Each FILE's own options; a FILE whose output an earlier one writes gets none (and its
+    // Each FILE's own options; a FILE whose output an earlier one names gets none (and its
     // output path in directory, for the message).
     std::vector<Options_t> files;
     std::set<std::string> outputs;
     for (const std::string& file : options.files) {
         Options_t one = options;
         one.file = file;
-        one.files = {file};
         one.directory.clear();
         one.output =
             (fs::path(options.directory) / (fs::path(FileName(file)).stem().string() + format.extension))
@@ -219,8 +225,13 @@ int ConvertMany(const Format_t& format, const Options_t& options, std::ostream& 
 int Dump(const std::string& path, std::ostream& out, std::ostream& err) {
     Options_t options;
     options.file = path;
-    options.files = {path};
-    return Convert(kDumpFormat, options, out, err);
+    return Dump(options, out, err);
+}
+
+int Dump(const Options_t& options, std::ostream& out, std::ostream& err) {
+    Options_t one = options;
+    if (one.files.empty()) one.files = {one.file};
+    return Convert(kDumpFormat, one, out, err);
 }
 
 }  // namespace tool

@@ -24,7 +24,8 @@ int Convert(const Format_t& format, const Options_t& options, std::ostream& out,
 // is a terminal) one line shows the files done. The highest exit status wins.
 int ConvertMany(const Format_t& format, const Options_t& options, std::ostream& err, bool progress);
 
-// `trovix dump FILE` with the default options.
+// `trovix dump FILE` with the default options, or with options (options.file the FILE).
 int Dump(const std::string& path, std::ostream& out, std::ostream& err);
+int Dump(const Options_t& options, std::ostream& out, std::ostream& err);
 
 }  // namespace tool

@@ -27,8 +27,10 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
 #else
-    // A write past the file size limit then fails like any other, and is reported as one.
+    // A write past the file size limit, or into a pipe whose reader has gone, then fails like
+    // any other and is reported as one (exit 3), as on Windows.
     std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
 #endif
     std::ios_base::sync_with_stdio(false);
     const bool progress = isatty(2) != 0;

@@ -1,6 +1,10 @@
 // The CSV form of a loaded database (RFC 4180): a header row, then a row per waypoint, or with
-// --track-points a row per track point; the columns named as dump names the fields.
+// --track-points a row per track point; the columns named as dump names the fields. A text that
+// a spreadsheet would run as a formula (it starts with = + - @, a tab or a carriage return)
+// gets a single quote before it, so that it shows as the text it is; --keep-formulas keeps it
+// byte for byte.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "model/MODEL_File.h"
@@ -15,10 +19,21 @@ namespace {
 // A row of values; an absent value is an empty field.
 class CsvRow_t {
 public:
-    explicit CsvRow_t(TextOut_t& out) : out_(out) {}
+    CsvRow_t(TextOut_t& out, bool keep_formulas) : out_(out), keep_formulas_(keep_formulas) {}
 
     void Value(const model::Field_t&, const model::Value_t& value) {
-        Field(value.kind == model::Value_t::Kind_t::Text ? out_.Utf8(value.bytes) : PlainText(value, text_));
+        if (value.kind != model::Value_t::Kind_t::Text) {
+            Field(PlainText(value, text_));
+            return;
+        }
+        const std::string_view utf8 = out_.Utf8(value.bytes);
+        if (keep_formulas_ || utf8.empty() ||
+            std::string_view("=+-@\t\r").find(utf8[0]) == std::string_view::npos) {
+            Field(utf8);
+            return;
+        }
+        quoted_.assign("'").append(utf8);
+        Field(quoted_);
     }
     // The header row: the fields' names.
     void Name(const model::Field_t& field) { Field(field.name); }
@@ -50,14 +65,16 @@ private:
     }
 
     TextOut_t& out_;
+    const bool keep_formulas_;
     bool first_ = true;
+    std::string quoted_;
     char text_[400];
 };
 
 // Every field of each feature of the layer, position first; walk(each) walks the features.
 template <class Walk>
-void Rows(TextOut_t& out, model::LayerId_t layer, Walk&& walk) {
-    CsvRow_t row(out);
+void Rows(TextOut_t& out, model::LayerId_t layer, bool keep_formulas, Walk&& walk) {
+    CsvRow_t row(out, keep_formulas);
     for (std::size_t i : model::PositionFirst(layer)) row.Name(model::SchemaOf(layer)[i]);
     row.End();
     walk([&](const auto& feature) {
@@ -68,12 +85,12 @@ void Rows(TextOut_t& out, model::LayerId_t layer, Walk&& walk) {
     });
 }
 
-void Waypoints(TextOut_t& out, const model::File_t& file) {
-    Rows(out, model::LayerId_t::Waypoints, [&](auto&& each) { file.ForEachWaypoint(each); });
+void Waypoints(TextOut_t& out, const model::File_t& file, bool keep_formulas) {
+    Rows(out, model::LayerId_t::Waypoints, keep_formulas, [&](auto&& each) { file.ForEachWaypoint(each); });
 }
 
-void TrackPoints(TextOut_t& out, const model::File_t& file) {
-    Rows(out, model::LayerId_t::TrackPoints, [&](auto&& each) {
+void TrackPoints(TextOut_t& out, const model::File_t& file, bool keep_formulas) {
+    Rows(out, model::LayerId_t::TrackPoints, keep_formulas, [&](auto&& each) {
         std::size_t index = 0;
         for (const auto& track : file.Database().tracks) {
             std::size_t number = 0;
@@ -87,13 +104,16 @@ void TrackPoints(TextOut_t& out, const model::File_t& file) {
 
 const FormatOption_t kTrackPoints = {"--track-points", nullptr,
                                      "one row per track point instead of per waypoint (csv)", nullptr};
+const FormatOption_t kKeepFormulas = {"--keep-formulas", nullptr,
+                                      "texts starting with = + - @ as they are, not as text (csv)", nullptr};
 
 std::size_t WriteCsvDocument(std::ostream& out, const WriteInput_t& input) {
     TextOut_t text(out, input.file.CodePage());
+    const bool keep_formulas = input.options.Flag(kKeepFormulas.name);
     if (input.options.Flag(kTrackPoints.name)) {
-        TrackPoints(text, input.file);
+        TrackPoints(text, input.file, keep_formulas);
     } else {
-        Waypoints(text, input.file);
+        Waypoints(text, input.file, keep_formulas);
     }
     text.Flush();
     return text.Replaced();
@@ -103,7 +123,7 @@ const char kHelp[] = "FILE's waypoints as CSV (RFC 4180, UTF-8), or with --track
 
 }  // namespace
 
-const Format_t kCsvFormat = {"csv",          ".csv",  kHelp,           true, true, true,
-                             {kTrackPoints}, nullptr, WriteCsvDocument};
+const Format_t kCsvFormat = {"csv",   ".csv",          kHelp, true, true, {kTrackPoints, kKeepFormulas},
+                             nullptr, WriteCsvDocument};
 
 }  // namespace tool

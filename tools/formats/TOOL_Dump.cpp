@@ -17,8 +17,7 @@ std::size_t WriteDump(std::ostream& out, const WriteInput_t& input) {
 
 }  // namespace
 
-const Format_t kDumpFormat = {"dump", ".json", "the JSON of what the import reads from FILE",
-                              false,  true,    false,
-                              {},     nullptr, WriteDump};
+const Format_t kDumpFormat = {
+    "dump", ".json", "the JSON of what the import reads from FILE", false, true, {}, nullptr, WriteDump};
 
 }  // namespace tool

@@ -249,6 +249,9 @@ void WriteDumpJson(std::ostream& out, const model::File_t& file) {
     json.UInt(doc.format_version);
     json.Key("data_version");
     json.UInt(doc.data_version);
+    // The page the texts below were read in.
+    json.Key("code_page");
+    json.UInt(file.CodePage());
 
     json.Key("waypoints");
     json.BeginArray();

@@ -40,4 +40,14 @@ std::string DescribeException(const std::exception& e) {
     return text;
 }
 
+std::string FailureInWords(const std::exception& e, bool debug) {
+    const std::string what = OneLine(e.what());
+    std::string text =
+        dynamic_cast<const base::Exception_t*>(&e) && !what.empty()
+            ? what
+            : std::string("an internal error") + (debug ? "" : " (--debug names it for a bug report)");
+    if (debug) text += " [" + DescribeException(e) + "]";
+    return text;
+}
+
 }  // namespace tool

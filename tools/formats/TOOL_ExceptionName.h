@@ -13,4 +13,8 @@ std::string ExceptionClassName(const std::exception& e);
 // control characters of the texts become blanks, so the result is one line.
 std::string DescribeException(const std::exception& e);
 
+// A failure outside the load in the user's words: the exception's own text where the system
+// gives one, else "an internal error" with a pointer to --debug; with debug the identity too.
+std::string FailureInWords(const std::exception& e, bool debug);
+
 }  // namespace tool

@@ -1,7 +1,9 @@
 // The GeoJSON form of a loaded database (RFC 7946): one FeatureCollection with a feature per
 // waypoint (Point), route and track (LineString, cut at the antimeridian into a
 // MultiLineString). Every field goes into the properties, named as dump names them; a track's
-// point times go into coordTimes, shaped as its coordinates are.
+// point times go into coordTimes, shaped as its coordinates are. A line's positions carry
+// altitudes only when every one of its points has one: no line mixes two- and three-value
+// positions.
 #include <cstdint>
 #include <string_view>
 
@@ -20,6 +22,10 @@ namespace {
 using model::Extent_t;
 using model::Point_t;
 
+bool HasAltitude(const Point_t& p) {
+    return p.altitude.Has() && IsFinite(*p.altitude);
+}
+
 class GeoJson_t {
 public:
     explicit GeoJson_t(TextOut_t& out) : out_(out) {}
@@ -33,8 +39,8 @@ private:
     void Key(const char* name);
     void String(std::string_view utf8);
     void TimeValue(const base::Optional_t<std::int64_t>& time);
-    // [lon, lat] or [lon, lat, alt]
-    void Position(const Point_t& p);
+    // [lon, lat], or with altitude [lon, lat, alt]
+    void Position(const Point_t& p, bool altitude);
     void Longitude(std::int64_t longitude);
     // `, "bbox": [west, south, east, north]`
     void Bbox(const Extent_t& extent);
@@ -64,7 +70,7 @@ void GeoJson_t::Document(const model::File_t& file, const std::string& name) {
         BeginFeature("waypoint");
         Fields(model::LayerId_t::Waypoints, w);
         out_.Raw("}, \"geometry\": {\"type\": \"Point\", \"coordinates\": ");
-        Position(at);
+        Position(at, HasAltitude(at));
         out_.Raw("}}");
         extent_.AddPoint(at);
     });
@@ -135,13 +141,17 @@ void GeoJson_t::Line(Points&& points, bool times, Properties&& properties) {
     // A first walk finds the shape: no point (no geometry), one (a Point), a line, or a line
     // cut at the antimeridian.
     std::size_t count = 0;
-    bool cut = false;
+    bool cut = false, altitudes = true;
     model::AntimeridianCut_t cutter;
     Point_t leave, enter;
     Extent_t extent;
     points([&](const Point_t& p) {
         ++count;
-        cut = cutter.Next(p, leave, enter) || cut;
+        if (cutter.Next(p, leave, enter)) {
+            cut = true;
+            altitudes = altitudes && HasAltitude(leave) && HasAltitude(enter);
+        }
+        altitudes = altitudes && HasAltitude(p);
         extent.AddLinePoint(p);
     });
     extent.EndLine();
@@ -158,14 +168,14 @@ void GeoJson_t::Line(Points&& points, bool times, Properties&& properties) {
     }
     if (count == 1) {
         out_.Raw("{\"type\": \"Point\", \"coordinates\": ");
-        points([this](const Point_t& p) { Position(p); });
+        points([this, altitudes](const Point_t& p) { Position(p, altitudes); });
         out_.Raw("}}");
         extent_.Add(extent);
         return;
     }
     out_.Raw(cut ? "{\"type\": \"MultiLineString\", \"coordinates\": "
                  : "{\"type\": \"LineString\", \"coordinates\": ");
-    Sequence(points, cut, [this](const Point_t& p) { Position(p); });
+    Sequence(points, cut, [this, altitudes](const Point_t& p) { Position(p, altitudes); });
     out_.Raw("}");
     Bbox(extent);
     out_.Raw("}");
@@ -252,12 +262,12 @@ void GeoJson_t::Longitude(std::int64_t longitude) {
     }
 }
 
-void GeoJson_t::Position(const Point_t& p) {
+void GeoJson_t::Position(const Point_t& p, bool altitude) {
     out_.Raw("[");
     Longitude(p.longitude);
     out_.Raw(", ");
     out_.Raw(model::Degrees(p.latitude, degrees_));
-    if (p.altitude.Has() && IsFinite(*p.altitude)) {
+    if (altitude) {
         char real[400];
         out_.Raw(", ");
         out_.Raw(model::Real(*p.altitude, real));
@@ -276,7 +286,6 @@ const char kHelp[] = "every waypoint, route and track of FILE as a GeoJSON Featu
 
 }  // namespace
 
-const Format_t kGeoJsonFormat = {"geojson", ".geojson",          kHelp, true, true, true, {},
-                                 nullptr,   WriteGeoJsonDocument};
+const Format_t kGeoJsonFormat = {"geojson", ".geojson", kHelp, true, true, {}, nullptr, WriteGeoJsonDocument};
 
 }  // namespace tool

@@ -360,8 +360,8 @@ std::size_t WriteGpxDocument(std::ostream& out, const WriteInput_t& input) {
     return xml.Replaced();
 }
 
-const Format_t kGpxFormat = {"gpx", ".gpx",  "every waypoint, route and track of FILE as GPX 1.1 (UTF-8)",
-                             true,  true,    true,
-                             {},    nullptr, WriteGpxDocument};
+const Format_t kGpxFormat = {
+    "gpx",   ".gpx",          "every waypoint, route and track of FILE as GPX 1.1 (UTF-8)", true, true, {},
+    nullptr, WriteGpxDocument};
 
 }  // namespace tool

@@ -42,9 +42,12 @@ std::size_t WriteHtmlDocument(std::ostream& out, const WriteInput_t& input) {
     const base::ApplicationInfo_t& app = base::TheApplicationInfo();
     xml.Raw("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n");
     // Nothing may be fetched: the page stands alone, also when opened from a mail or a stick.
+    // Only the page's own script runs, so a text that slipped its escaping still runs nothing.
     xml.Raw(
-        "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
-        "style-src 'unsafe-inline'; script-src 'unsafe-inline'\">\n");
+           "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+           "style-src 'unsafe-inline'; script-src '")
+        .Raw(kHtmlScriptHash)
+        .Raw("'\">\n");
     xml.Raw("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n");
     xml.Raw("<meta name=\"generator\" content=\"").Raw(app.name).Raw(" ").Raw(std::to_string(app.major));
     xml.Raw(".")
@@ -88,6 +91,6 @@ const char kHelp[] = "one HTML page of FILE: a map, elevation profiles and table
 
 }  // namespace
 
-const Format_t kHtmlFormat = {"html", ".html", kHelp, true, true, true, {}, nullptr, WriteHtmlDocument};
+const Format_t kHtmlFormat = {"html", ".html", kHelp, true, true, {}, nullptr, WriteHtmlDocument};
 
 }  // namespace tool

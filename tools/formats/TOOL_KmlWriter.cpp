@@ -1,7 +1,8 @@
 // The KML 2.2 form of a loaded database: one Document named after the file, a Folder per kind.
 // Waypoints are Points with every field in ExtendedData, named as dump names them; routes are
 // LineStrings along the path as drawn; tracks are LineStrings, or gx:Tracks when every point
-// has a time.
+// has a time. A line's positions carry altitudes only when every one of its points has one, so
+// that no line mixes two- and three-value positions.
 #include <cstdint>
 #include <string_view>
 
@@ -13,6 +14,10 @@
 namespace tool {
 
 namespace {
+
+bool HasAltitude(const geo::Position_t& p) {
+    return p.altitude.Has() && IsFinite(*p.altitude);
+}
 
 // One plain style per kind, shared by every placemark of it.
 const char kStyles[] =
@@ -47,11 +52,12 @@ private:
     void Waypoint(const model::Waypoint_t& w);
     void Route(const model::File_t& file, const model::Route_t& route);
     void Track(const model::Track_t& track);
-    // `lon,lat` or `lon,lat,alt`; separator ' ' for gx:coord.
-    void Coordinates(const geo::Position_t& p, char separator = ',');
-    // A line of count points: none, a Point, or a LineString; points(each) walks it.
+    // `lon,lat`, or with altitude `lon,lat,alt`; separator ' ' for gx:coord.
+    void Coordinates(const geo::Position_t& p, bool altitude, char separator = ',');
+    // A line of count points: none, a Point, or a LineString, with altitudes or without;
+    // points(each) walks it.
     template <class Points>
-    void Line(std::size_t count, Points&& points);
+    void Line(std::size_t count, bool altitudes, Points&& points);
 
     XmlOut_t& xml_;
     char real_[400];
@@ -89,10 +95,10 @@ void Kml_t::Waypoint(const model::Waypoint_t& waypoint) {
     if (!first) xml_.Raw("</description>");
     xml_.Raw("<styleUrl>#waypoint</styleUrl><ExtendedData>");
     Fields(model::LayerId_t::Waypoints, waypoint);
-    const bool altitude = w.position.altitude.Has() && IsFinite(*w.position.altitude);
+    const bool altitude = HasAltitude(w.position);
     xml_.Raw(altitude ? "</ExtendedData><Point><altitudeMode>absolute</altitudeMode><coordinates>"
                       : "</ExtendedData><Point><altitudeMode>clampToGround</altitudeMode><coordinates>");
-    Coordinates(w.position);
+    Coordinates(w.position, altitude);
     xml_.Raw("</coordinates></Point></Placemark>\n");
 }
 
@@ -103,8 +109,12 @@ void Kml_t::Route(const model::File_t& file, const model::Route_t& route) {
     Fields(model::LayerId_t::Routes, route);
     xml_.Raw("</ExtendedData>");
     std::size_t count = 0;
-    file.ForEachRouteLinePosition(route, [&](const geo::Position_t&) { ++count; });
-    Line(count, [&](auto&& each) { file.ForEachRouteLinePosition(route, each); });
+    bool altitudes = true;
+    file.ForEachRouteLinePosition(route, [&](const geo::Position_t& p) {
+        ++count;
+        altitudes = altitudes && HasAltitude(p);
+    });
+    Line(count, altitudes, [&](auto&& each) { file.ForEachRouteLinePosition(route, each); });
     xml_.Raw("</Placemark>\n");
 }
 
@@ -116,13 +126,14 @@ void Kml_t::Track(const model::Track_t& feature) {
     Fields(model::LayerId_t::Tracks, feature);
     xml_.Raw("</ExtendedData>");
     std::size_t count = 0;
-    bool timed = true;
+    bool timed = true, altitudes = true;
     model::ForEachTrackPoint(track, [&](const trove::TrackPoint_t& p) {
         ++count;
         timed = timed && p.time.Has();
+        altitudes = altitudes && HasAltitude(p.position);
     });
     if (!timed || count < 2) {
-        Line(count, [&](auto&& each) {
+        Line(count, altitudes, [&](auto&& each) {
             model::ForEachTrackPoint(track, [&](const trove::TrackPoint_t& p) { each(p.position); });
         });
     } else {
@@ -131,9 +142,9 @@ void Kml_t::Track(const model::Track_t& feature) {
         model::ForEachTrackPoint(track, [this](const trove::TrackPoint_t& p) {
             xml_.Raw("<when>").Raw(IsoTime(*p.time, number_)).Raw("</when>\n");
         });
-        model::ForEachTrackPoint(track, [this](const trove::TrackPoint_t& p) {
+        model::ForEachTrackPoint(track, [this, altitudes](const trove::TrackPoint_t& p) {
             xml_.Raw("<gx:coord>");
-            Coordinates(p.position, ' ');
+            Coordinates(p.position, altitudes, ' ');
             xml_.Raw("</gx:coord>\n");
         });
         xml_.Raw("</gx:Track>");
@@ -142,23 +153,23 @@ void Kml_t::Track(const model::Track_t& feature) {
 }
 
 template <class Points>
-void Kml_t::Line(std::size_t count, Points&& points) {
+void Kml_t::Line(std::size_t count, bool altitudes, Points&& points) {
     if (count == 0) return;
     xml_.Raw(count == 1 ? "<Point><coordinates>" : "<LineString><tessellate>1</tessellate><coordinates>\n");
-    points([this](const geo::Position_t& p) {
-        Coordinates(p);
+    points([this, altitudes](const geo::Position_t& p) {
+        Coordinates(p, altitudes);
         xml_.Raw("\n");
     });
     xml_.Raw(count == 1 ? "</coordinates></Point>" : "</coordinates></LineString>");
 }
 
-void Kml_t::Coordinates(const geo::Position_t& p, char separator) {
+void Kml_t::Coordinates(const geo::Position_t& p, bool altitude, char separator) {
     char text[64 + 400];
     char* at = PutDegrees(text, p.longitude);
     *at++ = separator;
     at = PutDegrees(at, p.latitude);
     xml_.Raw(std::string_view(text, static_cast<std::size_t>(at - text)));
-    if (p.altitude.Has() && IsFinite(*p.altitude)) {
+    if (altitude) {
         xml_.Raw(std::string_view(&separator, 1)).Raw(Decimal(*p.altitude, real_));
     }
 }
@@ -171,8 +182,8 @@ std::size_t WriteKmlDocument(std::ostream& out, const WriteInput_t& input) {
 
 }  // namespace
 
-const Format_t kKmlFormat = {"kml", ".kml",  "every waypoint, route and track of FILE as KML 2.2 (UTF-8)",
-                             true,  true,    true,
-                             {},    nullptr, WriteKmlDocument};
+const Format_t kKmlFormat = {
+    "kml",   ".kml",          "every waypoint, route and track of FILE as KML 2.2 (UTF-8)", true, true, {},
+    nullptr, WriteKmlDocument};
 
 }  // namespace tool

@@ -11,7 +11,8 @@ namespace tool {
 
 namespace {
 
-const FormatOption_t kCategory = {"--category", "TEXT", "the category of the handheld records", "Unfiled"};
+const FormatOption_t kCategory = {"--category", "TEXT", "the category of the handheld records (records)",
+                                  "Unfiled"};
 
 trove::WaypointTable_t::const_iterator FirstRecord(const trove::WaypointTable_t& waypoints) {
     return std::find_if(waypoints.begin(), waypoints.end(),
@@ -45,7 +46,7 @@ const char kHelp[] =
 
 }  // namespace
 
-const Format_t kRecordsFormat = {"records", ".records.json", kHelp,        false,       false,
+const Format_t kRecordsFormat = {"records", ".records.json", kHelp,        false,
                                  false,     {kCategory},     CheckRecords, WriteRecords};
 
 }  // namespace tool

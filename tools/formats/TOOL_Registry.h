@@ -47,8 +47,6 @@ struct Format_t {
     const char* help;       // one line: what the output is
     bool takes_output;      // -o OUT
     bool takes_partial;     // --partial: what a refused file still holds
-    // The load's notes go to standard error (dump writes them into its output instead).
-    bool notes_to_errors;
     std::vector<FormatOption_t> options;
     // Run before the output is opened; a failure there leaves nothing written. May be null.
     void (*check)(const WriteInput_t& input);

@@ -60,6 +60,16 @@ void XmlOut_t::Escaped(std::string_view utf8, bool attribute) {
     const char* const end = run + utf8.size();
     for (const char* at = run; at != end; ++at) {
         const unsigned char c = static_cast<unsigned char>(*at);
+        if (c == 0xEF && end - at >= 3 && static_cast<unsigned char>(at[1]) == 0xBF &&
+            (static_cast<unsigned char>(at[2]) & 0xFE) == 0xBE) {
+            // U+FFFE and U+FFFF: no characters to XML 1.0 either.
+            Raw(std::string_view(run, static_cast<std::size_t>(at - run)));
+            Raw(kReplacementUtf8);
+            out_.CountReplaced();
+            at += 2;
+            run = at + 1;
+            continue;
+        }
         if (c >= 0x20 && c != '&' && c != '<' && c != '>' && c != '"') continue;
         Raw(std::string_view(run, static_cast<std::size_t>(at - run)));
         run = at + 1;

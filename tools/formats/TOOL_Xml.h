@@ -1,8 +1,8 @@
 #pragma once
 // Buffered XML output in UTF-8 for the tool's GPX, KML and HTML (whose escaping is the same).
 // Texts of the data file are converted from its code page; a byte sequence that is no character
-// of it, and a control character that XML 1.0 forbids, become U+FFFD and are counted. XML's
-// special characters are escaped.
+// of it, and a character that XML 1.0 forbids (controls, U+FFFE, U+FFFF), become U+FFFD and are
+// counted. XML's special characters are escaped.
 #include <cstddef>
 #include <ostream>
 #include <string>

@@ -29,6 +29,9 @@ std::string Degrees(std::int32_t semicircles, char positive, char negative) {
 }  // namespace
 
 char* PutPixel(char* p, double pixels) {
+    // Nothing drawn lies this far out: what would is kept to a number a browser can take.
+    constexpr double kFar = 1e7;
+    if (!(std::fabs(pixels) <= kFar)) pixels = std::isnan(pixels) ? 0 : pixels < 0 ? -kFar : kFar;
     long long tenths = std::llround(pixels * 10);
     if (tenths < 0) {
         *p++ = '-';
@@ -61,6 +64,11 @@ std::string LongitudeText(std::int32_t semicircles) {
 
 std::string Number(double value, int decimals) {
     char text[64];
+    // Beyond the digits a double holds, the short form: "1e+308", not 309 digits.
+    if (!(std::fabs(value) < 1e15)) {
+        std::snprintf(text, sizeof text, "%.6g", value);
+        return text;
+    }
     std::snprintf(text, sizeof text, "%.*f", decimals, value);
     std::string s = text;
     if (s.find('.') != std::string::npos) {

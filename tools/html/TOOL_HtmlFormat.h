@@ -14,7 +14,8 @@
 
 namespace tool {
 
-// A coordinate in pixels with one decimal at most ("12.5", "-3", "40"); at most 14 characters.
+// A coordinate in pixels with one decimal at most ("12.5", "-3", "40"); at most 14 characters
+// (a value beyond ten million pixels is written as that bound, one not a number as 0).
 char* PutPixel(char* p, double pixels);
 
 // "46.02071° N" / "7.74931° E", five decimals (about a metre).
@@ -24,7 +25,8 @@ std::string LongitudeText(std::int32_t semicircles);
 // "1608 m", "1608.5 m"; empty for an altitude that is absent or not finite.
 std::string AltitudeText(const base::Optional_t<double>& metres);
 
-// A number with at most `decimals` decimals, trailing zeros cut ("12.4", "3").
+// A number with at most `decimals` decimals, trailing zeros cut ("12.4", "3"); from 10^15 on
+// (and for one not finite) six significant digits ("1e+18").
 std::string Number(double value, int decimals);
 
 // "12.35 km" (two decimals under 100 km, one above).

@@ -54,4 +54,6 @@ const char kHtmlScript[] =
     "s.addEventListener('pointercancel',up);\n"
     "s.addEventListener('dblclick',function(){b.x=0;b.y=0;b.width=W;b.height=H;});})();\n";
 
+const char kHtmlScriptHash[] = "sha256-C3Jmv9jkf1j46Xi0HcM46lbZCSbTMBm97LZJFRWl1Yk=";
+
 }  // namespace tool

@@ -59,6 +59,8 @@ public:
     // False when no point has an altitude.
     bool Measure();
     void Write();
+    // False when the altitudes give no finite span to draw them over.
+    bool Drawable() const;
 
 private:
     double X(double metres) const { return kLeft + (total_ > 0 ? metres / total_ * kPlotWidth : 0); }
@@ -100,6 +102,12 @@ bool Profile_t::Measure() {
     low_ = lowest_ - pad;
     high_ = highest_ + pad;
     return any;
+}
+
+bool Profile_t::Drawable() const {
+    // Altitudes a double barely holds leave no span to scale (or one too wide to subtract).
+    const double span = high_ - low_;
+    return IsFinite(span) && span > 0;
 }
 
 void Profile_t::Put(double x, double y) {
@@ -221,7 +229,16 @@ void Profile_t::Mark(const char* what, double x, double altitude) {
 
 void Profile_t::Write() {
     xml_.Raw("<figure><figcaption>").Text(View(id_.text)).Raw(" \xE2\x80\x94 ").Raw(KilometresText(total_));
-    xml_.Raw("</figcaption>\n<svg class=\"profile\" xmlns=\"http://www.w3.org/2000/svg\"");
+    xml_.Raw("</figcaption>\n");
+    if (!Drawable()) {
+        xml_.Raw("<p class=\"none\">No profile: its altitudes (")
+            .Raw(Number(lowest_, 1))
+            .Raw(" m to ")
+            .Raw(Number(highest_, 1))
+            .Raw(" m) cannot be drawn to scale.</p>\n</figure>\n");
+        return;
+    }
+    xml_.Raw("<svg class=\"profile\" xmlns=\"http://www.w3.org/2000/svg\"");
     xml_.Attribute("data-name", View(id_.text));
     xml_.Raw(" viewBox=\"0 0 900 240\" width=\"900\" height=\"240\" role=\"img\">\n");
     Axes();

@@ -4,8 +4,12 @@
 //   sjis.tbk          names in code page 932
 //   damaged.tbk       a waypoint, then a waypoint record of two bytes
 //   empty.tbk         a header and a volume record, nothing else
+//   altitudes.tbk     altitudes no page can draw to scale (+-1e308, 1e18 throughout, 0 and
+//                     1e18), and a route whose link points and last point have none
+#include <cmath>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "tbk/TBK_FileBuilder.h"
 
@@ -63,6 +67,47 @@ void Damaged(const std::string& folder) {
     file.Save(folder + "/damaged.tbk");
 }
 
+// A track of a few timed points at the altitudes given (none: NaN).
+tbk::Track_t Track(const std::string& name, const std::vector<double>& altitudes) {
+    tbk::Track_t track;
+    track.name = name;
+    for (std::size_t i = 0; i < altitudes.size(); ++i) {
+        tbk::TrackPoint_t point;
+        const double latitude = 46.0 + 0.01 * static_cast<double>(i);
+        point.position =
+            altitudes[i] == altitudes[i] ? tbk::At(latitude, 8.0, altitudes[i]) : tbk::At(latitude, 8.0);
+        point.time = 1200000000 + 60 * static_cast<int>(i);
+        track.points.push_back(point);
+    }
+    return track;
+}
+
+void Altitudes(const std::string& folder) {
+    const double none = std::nan("");
+    const tbk::Waypoint_t high = Waypoint("High", 46.0, 8.0, 1e308);
+    const tbk::Waypoint_t low = Waypoint("Low", 46.1, 8.1, -1e308);
+    tbk::Waypoint_t plain_waypoint;
+    plain_waypoint.key.name = "Plain";
+    plain_waypoint.body.position = tbk::At(46.2, 8.2);
+    const tbk::Waypoint_t& plain = plain_waypoint;
+    tbk::Route_t route;
+    route.name = "Mixed";
+    const tbk::Waypoint_t start = Waypoint("Start", 46.3, 8.3, 500);
+    for (const tbk::Waypoint_t* w : {&start, &plain}) {
+        tbk::RoutePoint_t point;
+        point.waypoint = w->key;
+        route.points.push_back(point);
+    }
+    route.points[0].link.link_points = {start.body.position, tbk::At(46.25, 8.25), plain.body.position};
+    tbk::FileBuilder_t file(105);
+    file.Header().Waypoint(high).Waypoint(low).Waypoint(plain).Waypoint(start).Route(route);
+    file.Track(Track("Extreme", {1e308, -1e308, 0}))
+        .Track(Track("Flat", {1e18, 1e18, 1e18}))
+        .Track(Track("Far", {0, 1e18, 5}))
+        .Track(Track("Gaps", {100, none, 120}));
+    file.Save(folder + "/altitudes.tbk");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -74,6 +119,7 @@ int main(int argc, char** argv) {
     AntiMeridian(folder);
     ShiftJis(folder);
     Damaged(folder);
+    Altitudes(folder);
     // A file needs one record at least: a volume, here.
     tbk::Volume_t volume;
     volume.volume_text = "Nothing";

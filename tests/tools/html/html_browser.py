@@ -7,6 +7,7 @@ usage: html_browser.py TROVIX HTML_FIXTURES EXAMPLE.tbk
 Chromium is driven through its DevTools protocol, so that console errors, exceptions and
 network requests are seen as they happen."""
 import base64
+import hashlib
 import io
 import json
 import os
@@ -151,6 +152,19 @@ def example(browser, trovix, source, folder):
                         " return s.viewBox.baseVal.width / w; })()")
     check("example: the wheel zooms the map", 0.4 < zoomed < 0.9, zoomed)
 
+    # The policy allows the page's own script by its hash, and nothing inline besides.
+    with open(page, encoding="utf-8") as f:
+        text = f.read()
+    policy = re.search(r'Content-Security-Policy" content="([^"]*)"', text).group(1)
+    script = re.search(r"<script>(.*?)</script>", text, re.S).group(1)
+    digest = "'sha256-%s'" % base64.b64encode(hashlib.sha256(script.encode("utf-8")).digest()).decode()
+    script_src = next(p.strip() for p in policy.split(";") if p.strip().startswith("script-src"))
+    check("example: script allowed by its hash only", script_src == "script-src " + digest, (script_src, digest))
+    ran = browser.js("new Promise(r => { document.body.insertAdjacentHTML('beforeend',"
+                     " '<img src=\"x.png\" onerror=\"window.slipped = 1\">');"
+                     " setTimeout(() => r(window.slipped === undefined), 300); })")
+    check("example: an injected handler does not run", ran is True, ran)
+
 
 def shift_jis(browser, trovix, folder):
     page = os.path.join(folder, "sjis.html")
@@ -177,6 +191,25 @@ def antimeridian(browser, trovix, folder):
     name = browser.js("[document.querySelectorAll('circle.waypoint')[0].dataset.name,"
                       " document.querySelectorAll('#map b, table b').length]")
     check("antimeridian: a name of HTML's special characters shown as it is", name == ['Date <Line> & "Co"', 0], name)
+
+
+def altitudes(browser, trovix, folder):
+    page = os.path.join(folder, "altitudes.html")
+    run = html(trovix, os.path.join(folder, "altitudes.tbk"), page)
+    check("altitudes: exit 0", run.returncode == 0, run.stderr)
+    errors, _ = browser.open(page)
+    check("altitudes: no console error", not errors, errors)
+    with open(page, encoding="utf-8") as f:
+        text = f.read()
+    numbers = [float(n) for n in re.findall(r'(?:\b[xy]|cx|cy)="(-?[0-9.e+]+)"', text)]
+    numbers += [float(n) for d in re.findall(r' d="([^"]*)"', text) for n in re.findall(r"-?[0-9.]+", d)]
+    check("altitudes: every pixel finite and on the page", numbers and max(map(abs, numbers)) < 1e5,
+          max(map(abs, numbers)) if numbers else None)
+    check("altitudes: no infinity or NaN", not re.search(r"\b(inf|nan)\b", text, re.I))
+    notes = browser.js("[...document.querySelectorAll('#profiles figure p.none')].map(p => p.textContent)")
+    profiles = browser.js("document.querySelectorAll('svg.profile').length")
+    check("altitudes: a note for each track that cannot be drawn, the others drawn",
+          len(notes) == 2 and all("cannot be drawn" in n for n in notes) and profiles == 2, (notes, profiles))
 
 
 def damaged_and_empty(browser, trovix, folder):
@@ -214,6 +247,7 @@ def main():
         example(browser, trovix, source, folder)
         shift_jis(browser, trovix, folder)
         antimeridian(browser, trovix, folder)
+        altitudes(browser, trovix, folder)
         damaged_and_empty(browser, trovix, folder)
     finally:
         if browser:
