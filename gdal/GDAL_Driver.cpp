@@ -62,7 +62,7 @@ void RegisterDriver() {
     driver->SetMetadataItem(GDAL_DMD_LONGNAME, "Terrabook data file");
     driver->SetMetadataItem(GDAL_DMD_EXTENSIONS, "tbk");
     driver->SetMetadataItem(GDAL_DCAP_VIRTUALIO, "YES");
-    driver->SetMetadataItem(GDAL_DMD_OPENOPTIONLIST, kOpenOptionList);
+    driver->SetMetadataItem(GDAL_DMD_OPENOPTIONLIST, OpenOptionList().c_str());
     driver->pfnIdentify = Identify;
     driver->pfnOpen = Open;
     GetGDALDriverManager()->RegisterDriver(driver.release());
