@@ -208,11 +208,19 @@ def check_python(example):
           and waypoints.GetSpatialRef().GetDataAxisToSRSAxisMapping() == [2, 1])
 
 
-def check_codepage(fixtures):
+def check_codepage(fixtures, example):
     sjis = os.path.join(fixtures, "sjis.tbk")
     layers = ogrinfo_features("-oo", "CODEPAGE=932", sjis)
     check("CODEPAGE=932: the waypoint's name", [f["fields"]["name"] for f in layers["waypoints"]] == ["富士山"])
     check("CODEPAGE=932: the track's name", [f["fields"]["name"] for f in layers["tracks"]] == ["登山道"])
+    from osgeo import gdal
+    gdal.UseExceptions()
+    japanese = gdal.OpenEx(sjis, gdal.OF_VECTOR, open_options=["CODEPAGE=932"])
+    western = gdal.OpenEx(example, gdal.OF_VECTOR)
+    both = [japanese.GetLayerByName("tracks").GetFeature(0).GetField("name"),
+            western.GetLayerByName("waypoints").GetFeature(2).GetField("name"),
+            japanese.GetLayerByName("waypoints").GetFeature(0).GetField("name")]
+    check("files of two code pages open side by side", both == ["登山道", "Britanniahütte", "富士山"], str(both))
     layers = ogrinfo_features("-oo", "CODEPAGE=japanese", sjis)
     check("CODEPAGE=japanese: the page by its name", [f["fields"]["name"] for f in layers["waypoints"]] == ["富士山"])
     done = run("ogrinfo", "-so", "-oo", "CODEPAGE=auto", sjis, ok=False)
@@ -343,7 +351,7 @@ def main():
     elif what == "python":
         check_python(example)
     elif what == "codepage":
-        check_codepage(fixtures)
+        check_codepage(fixtures, example)
     elif what == "damaged":
         check_damaged(fixtures)
     elif what == "virtual":
