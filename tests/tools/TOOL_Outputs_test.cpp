@@ -217,6 +217,35 @@ TEST(Outputs, TheInputIsNotWrittenOverByAFolderOfOutputs) {
     EXPECT_NE(Slurp(folder / "a.gpx").find("</gpx>"), std::string::npos);
 }
 
+// With -d, files converted side by side leave what one at a time leaves: the same outputs, each
+// file's messages whole and in the order of the FILEs, the highest exit status.
+TEST(Outputs, FilesAtATimeLeaveWhatOneAtATimeLeaves) {
+    Folder_t folder("outputs_jobs");
+    const std::string example = Slurp(TROVIX_TEST_EXAMPLE);
+    const char* const names[] = {"a", "b", "c", "d", "e", "f"};
+    for (const char* name : names) Put(folder / (std::string(name) + ".tbk"), example);
+    Put(folder / "c.tbk", "not a data file");
+    fs::remove(folder / "e.tbk");
+    std::vector<std::string> args = {"kml"};
+    for (const char* name : names) args.push_back(folder / (std::string(name) + ".tbk"));
+    args.push_back("-d");
+    Run_t first;
+    for (const char* jobs : {"1", "2", "3"}) {
+        const std::string out = folder / (std::string("out") + jobs);
+        std::vector<std::string> run_args = args;
+        run_args.insert(run_args.end(), {out, "-j", jobs});
+        const Run_t run = RunTool(run_args);
+        EXPECT_EQ(run.code, tool::kExitRefused) << jobs << "\n" << run.err;
+        EXPECT_LT(run.err.find("c.tbk"), run.err.find("e.tbk")) << run.err;
+        for (const char* name : {"/a.kml", "/b.kml", "/d.kml", "/f.kml"})
+            EXPECT_TRUE(Slurp(out + name) == Slurp(folder / "out1" + name)) << jobs << name;
+        EXPECT_NE(Slurp(out + "/a.kml").find("</kml>"), std::string::npos);
+        EXPECT_FALSE(fs::exists(out + "/c.kml"));
+        if (first.code < 0) first = run;
+        EXPECT_EQ(run.err, first.err) << jobs;
+    }
+}
+
 #ifdef _WIN32
 // Names the file system does not tell apart are one output: the second FILE is refused.
 TEST(Outputs, NamesThatDifferOnlyByCaseAreOneOutput) {

@@ -1,9 +1,11 @@
 #include "tools/cli/TOOL_Pipeline.h"
 
 #include <algorithm>
+#include <cctype>
 #include <condition_variable>
 #include <exception>
 #include <filesystem>
+#include <map>
 #include <mutex>
 #include <new>
 #include <optional>
@@ -68,7 +70,25 @@ struct Done_t {
 class Jobs_t {
 public:
     Jobs_t(const Format_t& format, std::vector<Options_t> files)
-        : format_(format), files_(std::move(files)), done_(files_.size()) {}
+        : format_(format),
+          files_(std::move(files)),
+          done_(files_.size()),
+          finished_(files_.size(), false),
+          after_(files_.size(), kNone) {
+        // Outputs whose names differ only by case may be one file (Windows): such a FILE waits
+        // for the earlier one, so that the file system tells which is written first.
+        std::map<std::string, std::size_t> folded;
+        for (std::size_t i = 0; i < files_.size(); ++i) {
+            std::string name = files_[i].output;
+            for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            if (name.empty()) continue;
+            const auto earlier = folded.emplace(name, i);
+            if (!earlier.second) {
+                after_[i] = earlier.first->second;
+                earlier.first->second = i;
+            }
+        }
+    }
 
     // Converts FILE i.
     Done_t Run(std::size_t i) {
@@ -81,7 +101,8 @@ public:
             // as one written already.
             bool taken = file.output.empty();
             if (!taken) {
-                std::lock_guard<std::mutex> lock(mutex_);
+                std::unique_lock<std::mutex> lock(mutex_);
+                if (after_[i] != kNone) changed_.wait(lock, [&] { return finished_[after_[i]]; });
                 taken = written_.Taken(file.output);
             }
             if (taken) {
@@ -99,6 +120,9 @@ public:
             result.failure = std::current_exception();
         }
         result.done = true;
+        std::lock_guard<std::mutex> lock(mutex_);
+        finished_[i] = true;
+        changed_.notify_all();
         return result;
     }
 
@@ -135,7 +159,11 @@ public:
 private:
     const Format_t& format_;
     std::vector<Options_t> files_;
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
     std::vector<Done_t> done_;
+    std::vector<bool> finished_;      // by Run, also when the caller keeps the result
+    std::vector<std::size_t> after_;  // the FILE to wait for, or kNone
     WrittenOutputs_t written_;
     std::size_t next_ = 0;
     std::mutex mutex_;
