@@ -22,7 +22,8 @@ export DEBIAN_FRONTEND=noninteractive
 
 want=(cmake g++ make ninja-build ccache googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
       xxd python3-pefile unicode-data
-      libxml2-utils python3-gpxpy gdal-bin gpsbabel python3-geojson python3-fastkml python3-shapely
+      libxml2-utils python3-gpxpy gdal-bin libgdal-dev python3-gdal python3-geopandas gpsbabel python3-geojson
+      python3-fastkml python3-shapely
       chromium fonts-dejavu-core python3-pil python3-websocket
       locales g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64
       xvfb xauth emscripten node-acorn)
