@@ -36,6 +36,8 @@ def open_page(browser, page):
 
 
 def give_files(browser, paths):
+    # The state of the files before is not taken for that of these.
+    browser.js("document.body.dataset.state = 'giving'")
     root = browser.call("DOM.getDocument")["root"]["nodeId"]
     node = browser.call("DOM.querySelector", nodeId=root, selector="#files")["nodeId"]
     browser.call("DOM.setFileInputFiles", files=[os.path.abspath(p) for p in paths], nodeId=node)
@@ -46,6 +48,7 @@ def drop_files(browser, paths):
     box = browser.js("(() => { const r = document.getElementById('drop').getBoundingClientRect();"
                      " return [r.x + r.width / 2, r.y + r.height / 2]; })()")
     data = {"items": [], "files": [os.path.abspath(p) for p in paths], "dragOperationsMask": 1}
+    browser.js("document.body.dataset.state = 'giving'")
     for kind in ("dragEnter", "dragOver", "drop"):
         browser.call("Input.dispatchDragEvent", type=kind, x=box[0], y=box[1], data=data)
     wait_for(browser, "done")
