@@ -120,12 +120,13 @@
     section.appendChild(list);
   }
 
-  async function convertFile(file, index, outputs, names) {
+  async function convertFile(file, index, outputs, names, mine) {
     var section = element('section', {class: 'tbk'});
     section.appendChild(element('h2', {}, file.name));
     $('results').appendChild(section);
     var input = await readInto(file);
     try {
+      if (mine !== run) return;
       var lines = [], refusal = null, made = [];
       FORMATS.forEach(function (f) {
         var result = convert(input, f[0], file.name, f[2]);
@@ -179,8 +180,10 @@
       status.textContent = 'Converting ' + chosen[i].name + ' (' + (i + 1) + ' of ' + chosen.length + ')…';
       // Let the page show that before the work starts.
       await new Promise(function (r) { setTimeout(r, 0); });
+      // Other files or options chosen meanwhile: their run owns the page now.
+      if (mine !== run) return;
       try {
-        await convertFile(chosen[i], i, outputs, names);
+        await convertFile(chosen[i], i, outputs, names, mine);
       } catch (e) {
         var section = $('results').lastElementChild;
         var line = chosen[i].name + ': ' + (/memory|Aborted/.test(String(e))
