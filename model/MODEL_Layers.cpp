@@ -27,49 +27,59 @@ const Feature& As(const void* feature) {
     return *static_cast<const Feature*>(feature);
 }
 
-// Each layer's fields are one list, F(feature, name, type, meaning, value of f), made into the
-// schema's entries and into the function that takes every value of a feature at once.
-#define MODEL_FIELD(Feature, name, type, meaning, expression)         \
-    Field_t{name, type, meaning, [](const void* feature) -> Value_t { \
-                const Feature& f = As<Feature>(feature);              \
-                (void)f;                                              \
-                return expression;                                    \
+// Each layer's fields are one list, F(feature, name, dump's name, type, meaning, value of f),
+// made into the schema's entries and into the function that takes every value of a feature at
+// once. The readable names are the labels the file's program gives the fields in the handheld
+// record it makes of a waypoint: the note's lines and the record's four texts.
+#define MODEL_FIELD(Feature, name, dump_name, type, meaning, expression)         \
+    Field_t{name, dump_name, type, meaning, [](const void* feature) -> Value_t { \
+                const Feature& f = As<Feature>(feature);                         \
+                (void)f;                                                         \
+                return expression;                                               \
             }},
-#define MODEL_VALUE(Feature, name, type, meaning, expression) *values++ = (expression);
+#define MODEL_VALUE(Feature, name, dump_name, type, meaning, expression) *values++ = (expression);
 
-#define MODEL_WAYPOINT_FIELDS(F)                                                                  \
-    F(Waypoint_t, "name", T::Text, "name", Text(View(f.id.name.text)))                            \
-    F(Waypoint_t, "id_class", T::Integer, "", Value_t::Integer(f.id.id_class))                    \
-    F(Waypoint_t, "id_text", T::Text, "", Text(View(f.id.id_text)))                               \
-    F(Waypoint_t, "id_number_1", T::Integer, "", Value_t::Integer(f.id.id_number_1))              \
-    F(Waypoint_t, "id_number_2", T::Integer, "", Value_t::Integer(f.id.id_number_2))              \
-    F(Waypoint_t, "id_block", T::Hex, "", Hex(f.id.id_block))                                     \
-    F(Waypoint_t, "id_short", T::Integer, "", Value_t::Integer(f.id.id_short))                    \
-    F(Waypoint_t, "id_number_3", T::Integer, "", Value_t::Integer(f.id.id_number_3))              \
-    F(Waypoint_t, "latitude", T::Real, "latitude", Value_t::Degrees(f.body.position.latitude))    \
-    F(Waypoint_t, "longitude", T::Real, "longitude", Value_t::Degrees(f.body.position.longitude)) \
-    F(Waypoint_t, "altitude", T::Real, "altitude in metres", Real(f.body.position.altitude))      \
-    F(Waypoint_t, "text_1", T::Text, "comment", Text(View(f.body.text_1)))                        \
-    F(Waypoint_t, "real_1", T::Real, "", Real(f.body.real_1))                                     \
-    F(Waypoint_t, "enum_a", T::Integer, "", Value_t::Integer(f.body.enum_a))                      \
-    F(Waypoint_t, "enum_b", T::Integer, "", Value_t::Integer(f.body.enum_b))                      \
-    F(Waypoint_t, "symbol", T::Integer, "symbol",                                                 \
-      Value_t::Integer(static_cast<std::int64_t>(f.body.symbol)))                                 \
-    F(Waypoint_t, "text_2", T::Text, "", Text(View(f.body.text_2)))                               \
-    F(Waypoint_t, "text_3", T::Text, "", Text(View(f.body.text_3)))                               \
-    F(Waypoint_t, "text_4", T::Text, "description", Text(View(f.body.text_4)))                    \
-    F(Waypoint_t, "byte_1", T::Integer, "", Value_t::Integer(f.body.byte_1))                      \
-    F(Waypoint_t, "real_2", T::Real, "a length in metres", Real(f.body.real_2))                   \
-    F(Waypoint_t, "text_5", T::Text, "", Text(View(f.body.text_5)))                               \
-    F(Waypoint_t, "text_6", T::Text, "", Text(View(f.body.text_6)))                               \
-    F(Waypoint_t, "number_1", T::Real, "", Value_t::Real(f.body.number_1))                        \
-    F(Waypoint_t, "text_7", T::Text, "", Text(View(f.body.text_7)))
+#define MODEL_WAYPOINT_FIELDS(F)                                                                           \
+    F(Waypoint_t, "name", "name", T::Text, "name", Text(View(f.id.name.text)))                             \
+    F(Waypoint_t, "id_class", "id_class", T::Integer, "class of the key; the import takes class 0 only",   \
+      Value_t::Integer(f.id.id_class))                                                                     \
+    F(Waypoint_t, "handheld_text_4", "id_text", T::Text,                                                   \
+      "second text of the key; the handheld record's text 4", Text(View(f.id.id_text)))                    \
+    F(Waypoint_t, "id_number_1", "id_number_1", T::Integer, "", Value_t::Integer(f.id.id_number_1))        \
+    F(Waypoint_t, "id_number_2", "id_number_2", T::Integer, "", Value_t::Integer(f.id.id_number_2))        \
+    F(Waypoint_t, "id_block", "id_block", T::Hex, "", Hex(f.id.id_block))                                  \
+    F(Waypoint_t, "id_short", "id_short", T::Integer, "", Value_t::Integer(f.id.id_short))                 \
+    F(Waypoint_t, "id_number_3", "id_number_3", T::Integer, "", Value_t::Integer(f.id.id_number_3))        \
+    F(Waypoint_t, "latitude", "latitude", T::Real, "latitude", Value_t::Degrees(f.body.position.latitude)) \
+    F(Waypoint_t, "longitude", "longitude", T::Real, "longitude",                                          \
+      Value_t::Degrees(f.body.position.longitude))                                                         \
+    F(Waypoint_t, "altitude", "altitude", T::Real, "altitude in metres", Real(f.body.position.altitude))   \
+    F(Waypoint_t, "comment", "text_1", T::Text, "the note's \"Comment\" line", Text(View(f.body.text_1)))  \
+    F(Waypoint_t, "real_1", "real_1", T::Real, "", Real(f.body.real_1))                                    \
+    F(Waypoint_t, "enum_a", "enum_a", T::Integer, "", Value_t::Integer(f.body.enum_a))                     \
+    F(Waypoint_t, "enum_b", "enum_b", T::Integer, "", Value_t::Integer(f.body.enum_b))                     \
+    F(Waypoint_t, "symbol", "symbol", T::Integer, "symbol, 0 to 139",                                      \
+      Value_t::Integer(static_cast<std::int64_t>(f.body.symbol)))                                          \
+    F(Waypoint_t, "handheld_text_2", "text_2", T::Text, "the handheld record's text 2",                    \
+      Text(View(f.body.text_2)))                                                                           \
+    F(Waypoint_t, "handheld_text_3", "text_3", T::Text, "the handheld record's text 3",                    \
+      Text(View(f.body.text_3)))                                                                           \
+    F(Waypoint_t, "description", "text_4", T::Text, "the note's \"Description\" line",                     \
+      Text(View(f.body.text_4)))                                                                           \
+    F(Waypoint_t, "byte_1", "byte_1", T::Integer, "", Value_t::Integer(f.body.byte_1))                     \
+    F(Waypoint_t, "distance_m", "real_2", T::Real, "a distance in metres; the note's \"Distance\" line",   \
+      Real(f.body.real_2))                                                                                 \
+    F(Waypoint_t, "handheld_text_1", "text_5", T::Text, "the handheld record's text 1",                    \
+      Text(View(f.body.text_5)))                                                                           \
+    F(Waypoint_t, "notes", "text_6", T::Text, "the note's \"Notes\" line", Text(View(f.body.text_6)))      \
+    F(Waypoint_t, "number_1", "number_1", T::Real, "", Value_t::Real(f.body.number_1))                     \
+    F(Waypoint_t, "details", "text_7", T::Text, "the note's \"Details\" line", Text(View(f.body.text_7)))
 
 const Field_t kWaypointFields[] = {MODEL_WAYPOINT_FIELDS(MODEL_FIELD)};
 
-#define MODEL_ROUTE_FIELDS(F)                                               \
-    F(Route_t, "name", T::Text, "name", Text(View(f.id.name.text)))         \
-    F(Route_t, "generated_name", T::Integer, "1 when the name was made up", \
+#define MODEL_ROUTE_FIELDS(F)                                                                 \
+    F(Route_t, "name", "name", T::Text, "name", Text(View(f.id.name.text)))                   \
+    F(Route_t, "generated_name", "generated_name", T::Integer, "1 when the name was made up", \
       Value_t::Integer(f.id.generated_name))
 
 const Field_t kRouteFields[] = {MODEL_ROUTE_FIELDS(MODEL_FIELD)};
@@ -80,37 +90,42 @@ Value_t PointDegrees(const RoutePoint_t& f, bool latitude) {
     return Value_t::Degrees(latitude ? f.waypoint->position.latitude : f.waypoint->position.longitude);
 }
 
-#define MODEL_ROUTE_POINT_FIELDS(F)                                                                     \
-    F(RoutePoint_t, "route", T::Text, "the route's name", Text(View(f.route_id.name.text)))             \
-    F(RoutePoint_t, "waypoint", T::Text, "the waypoint's name", Text(View(f.point.waypoint.name.text))) \
-    F(RoutePoint_t, "latitude", T::Real, "latitude", PointDegrees(f, true))                             \
-    F(RoutePoint_t, "longitude", T::Real, "longitude", PointDegrees(f, false))                          \
-    F(RoutePoint_t, "altitude", T::Real, "altitude in metres",                                          \
-      f.waypoint ? Real(f.waypoint->position.altitude) : Value_t::Absent())                             \
-    F(RoutePoint_t, "link_text", T::Text, "", Text(View(f.point.link.link_text)))                       \
-    F(RoutePoint_t, "link_class", T::Integer, "", Value_t::Integer(f.point.link.link_class))            \
-    F(RoutePoint_t, "link_number_1", T::Integer, "", Value_t::Integer(f.point.link.link_number_1))      \
-    F(RoutePoint_t, "link_number_2", T::Integer, "", Value_t::Integer(f.point.link.link_number_2))      \
-    F(RoutePoint_t, "link_short", T::Integer, "", Value_t::Integer(f.point.link.link_short))            \
-    F(RoutePoint_t, "link_kind", T::Integer, "", Value_t::Integer(f.point.link.link_kind))
+#define MODEL_ROUTE_POINT_FIELDS(F)                                                                        \
+    F(RoutePoint_t, "route", "route", T::Text, "the route's name", Text(View(f.route_id.name.text)))       \
+    F(RoutePoint_t, "waypoint", "waypoint", T::Text, "the waypoint's name",                                \
+      Text(View(f.point.waypoint.name.text)))                                                              \
+    F(RoutePoint_t, "latitude", "latitude", T::Real, "latitude", PointDegrees(f, true))                    \
+    F(RoutePoint_t, "longitude", "longitude", T::Real, "longitude", PointDegrees(f, false))                \
+    F(RoutePoint_t, "altitude", "altitude", T::Real, "altitude in metres",                                 \
+      f.waypoint ? Real(f.waypoint->position.altitude) : Value_t::Absent())                                \
+    F(RoutePoint_t, "link_text", "link_text", T::Text, "", Text(View(f.point.link.link_text)))             \
+    F(RoutePoint_t, "link_class", "link_class", T::Integer, "", Value_t::Integer(f.point.link.link_class)) \
+    F(RoutePoint_t, "link_number_1", "link_number_1", T::Integer, "",                                      \
+      Value_t::Integer(f.point.link.link_number_1))                                                        \
+    F(RoutePoint_t, "link_number_2", "link_number_2", T::Integer, "",                                      \
+      Value_t::Integer(f.point.link.link_number_2))                                                        \
+    F(RoutePoint_t, "link_short", "link_short", T::Integer, "", Value_t::Integer(f.point.link.link_short)) \
+    F(RoutePoint_t, "link_kind", "link_kind", T::Integer, "", Value_t::Integer(f.point.link.link_kind))
 
 const Field_t kRoutePointFields[] = {MODEL_ROUTE_POINT_FIELDS(MODEL_FIELD)};
 
-#define MODEL_TRACK_FIELDS(F)                                                     \
-    F(Track_t, "name", T::Text, "name", Text(View(f.id.text)))                    \
-    F(Track_t, "track_byte", T::Integer, "", Value_t::Integer(f.body.track_byte)) \
-    F(Track_t, "track_enum", T::Integer, "", Value_t::Integer(f.body.track_enum))
+#define MODEL_TRACK_FIELDS(F)                                                                   \
+    F(Track_t, "name", "name", T::Text, "name", Text(View(f.id.text)))                          \
+    F(Track_t, "track_byte", "track_byte", T::Integer, "", Value_t::Integer(f.body.track_byte)) \
+    F(Track_t, "track_enum", "track_enum", T::Integer, "", Value_t::Integer(f.body.track_enum))
 
 const Field_t kTrackFields[] = {MODEL_TRACK_FIELDS(MODEL_FIELD)};
 
-#define MODEL_TRACK_POINT_FIELDS(F)                                                                  \
-    F(TrackPoint_t, "track", T::Text, "the track's name", Text(View(f.track_id.text)))               \
-    F(TrackPoint_t, "latitude", T::Real, "latitude", Value_t::Degrees(f.point.position.latitude))    \
-    F(TrackPoint_t, "longitude", T::Real, "longitude", Value_t::Degrees(f.point.position.longitude)) \
-    F(TrackPoint_t, "altitude", T::Real, "altitude in metres", Real(f.point.position.altitude))      \
-    F(TrackPoint_t, "time", T::Time, "time of the fix",                                              \
-      f.point.time.Has() ? Value_t::Time(*f.point.time) : Value_t::Absent())                         \
-    F(TrackPoint_t, "point_real", T::Real, "", Real(f.point.point_real))
+#define MODEL_TRACK_POINT_FIELDS(F)                                                                         \
+    F(TrackPoint_t, "track", "track", T::Text, "the track's name", Text(View(f.track_id.text)))             \
+    F(TrackPoint_t, "latitude", "latitude", T::Real, "latitude",                                            \
+      Value_t::Degrees(f.point.position.latitude))                                                          \
+    F(TrackPoint_t, "longitude", "longitude", T::Real, "longitude",                                         \
+      Value_t::Degrees(f.point.position.longitude))                                                         \
+    F(TrackPoint_t, "altitude", "altitude", T::Real, "altitude in metres", Real(f.point.position.altitude)) \
+    F(TrackPoint_t, "time", "time", T::Time, "time of the fix",                                             \
+      f.point.time.Has() ? Value_t::Time(*f.point.time) : Value_t::Absent())                                \
+    F(TrackPoint_t, "point_real", "point_real", T::Real, "", Real(f.point.point_real))
 
 const Field_t kTrackPointFields[] = {MODEL_TRACK_POINT_FIELDS(MODEL_FIELD)};
 

@@ -1,6 +1,7 @@
 #pragma once
-// The fields of a layer, declared once as data: each field's name (as dump names it), its type
-// and, where known, its meaning. A feature's value of a field is a Value_t.
+// The fields of a layer, declared once as data: each field's name as the exports write it, its
+// name as the data file's reader (and dump) knows it, its type and, where known, its meaning. A
+// feature's value of a field is a Value_t.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -41,9 +42,12 @@ private:
 };
 
 struct Field_t {
-    const char* name;  // as dump names it
+    // As the exports write it: readable where the file's program labels the field (the
+    // handheld record's note and texts), the reader's name otherwise.
+    const char* name;
+    const char* dump_name;  // as dump names it: the reader's name of the value
     FieldType_t type;
-    const char* meaning;  // what the field is, where known (GPX's <cmt>, ...); "" otherwise
+    const char* meaning;  // what the field is, where known; "" otherwise
     // The feature's value: feature points at the layer's feature view (MODEL_Features.h).
     // Read it through File_t::Value or ValueOf (MODEL_Layers.h).
     Value_t (*value)(const void* feature);

@@ -135,18 +135,23 @@ TEST(Gpx, TextsBecomeUtf8AndWhatIsNoTextIsReplacedAndCounted) {
     for (const Case_t& c : cases) {
         tbk::Waypoint_t w = Named(c.name);
         w.body.text_1 = c.comment;
-        w.body.text_2 = c.comment;  // the same in an attribute
+        w.body.text_2 = c.comment;  // the same in an extension
         w.body.symbol = 139;
         const Run_t run =
             Gpx(tbk::FileBuilder_t(105).Header().Waypoint(w).Bytes(), {"--codepage", c.code_page});
         ASSERT_EQ(run.code, tool::kExitOk) << run.err;
         EXPECT_NE(run.out.find("<name>" + c.name_utf8 + "</name>"), std::string::npos) << c.name;
         EXPECT_NE(run.out.find("<cmt>" + c.comment_utf8 + "</cmt>"), std::string::npos) << run.out;
-        EXPECT_NE(run.out.find("symbol=\"139\" handheld_symbol=\"8282\""), std::string::npos);
+        EXPECT_NE(run.out.find("<trovix:handheld_text_2>" + c.comment_utf8 + "</trovix:handheld_text_2>"),
+                  std::string::npos);
+        EXPECT_NE(
+            run.out.find(
+                "<trovix:symbol>139</trovix:symbol><trovix:handheld_symbol>8282</trovix:handheld_symbol>"),
+            std::string::npos);
         if (c.replaced == 0) {
             EXPECT_EQ(run.err, "");
         } else {
-            // Once in text_1, once in text_2.
+            // Once in the comment, once in the record's text 2.
             EXPECT_NE(run.err.find(": " + std::to_string(2 * c.replaced) + " characters"), std::string::npos)
                 << run.err;
         }
@@ -231,7 +236,10 @@ TEST(Gpx, TheExampleIsValidWithItsExtensionsCheckedBySchema) {
     const std::string example((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::string gpx = Gpx(example).out;
     const std::pair<std::string, std::string> changes[] = {
-        {"", ""}, {"id_number_2=\"4294967295\"", "id_number_2=\"-1\""}, {"<trovix:track ", "<trovix:trek "}};
+        {"", ""},
+        {"<trovix:id_number_2>4294967295.0<", "<trovix:id_number_2>-1<"},
+        {"<trovix:link_points>7.86319999,46.68630003,568 ", "<trovix:link_points>7.86319999;46.68630003 "},
+        {"<trovix:track_byte>1</trovix:track_byte>", "<trovix:trek_byte>1</trovix:trek_byte>"}};
     for (const auto& change : changes) {
         std::string changed = gpx;
         if (!change.first.empty()) {

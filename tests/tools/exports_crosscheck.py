@@ -21,6 +21,11 @@ import geojson  # noqa: E402
 from fastkml import kml  # noqa: E402
 
 SEMICIRCLE = 180.0 / 2 ** 31
+# The exports' names of the fields dump names by position: the labels the file's program gives
+# them in the handheld record (the note's lines, the record's texts 1 to 4).
+EXPORT_NAMES = {"text_1": "comment", "text_4": "description", "text_6": "notes", "text_7": "details",
+                "real_2": "distance_m", "text_5": "handheld_text_1", "text_2": "handheld_text_2",
+                "text_3": "handheld_text_3", "id_text": "handheld_text_4"}
 failures = []
 
 
@@ -134,8 +139,11 @@ def main():
             if key in ("latitude", "longitude"):
                 continue
             mine = cell(value)
-            same = same and (row[key] == mine if isinstance(mine, str) else float(row[key]) == mine)
+            theirs = row[EXPORT_NAMES.get(key, key)]
+            same = same and (theirs == mine if isinstance(mine, str) else float(theirs) == mine)
     check("csv: rows and fields as dump", same)
+    check("csv: the readable names in the header", all(name in table[0] for name in EXPORT_NAMES.values())
+          and not any(key in table[0] for key in EXPORT_NAMES))
     with open(points_csv, newline="", encoding="utf-8") as f:
         points = list(csv.DictReader(f))
     expected = [(n, p) for n, line in tracks for p in line]

@@ -1,5 +1,5 @@
 // The CSV form of a loaded database (RFC 4180): a header row, then a row per waypoint, or with
-// --track-points a row per track point; the columns named as dump names the fields. A text that
+// --track-points a row per track point; the columns named as the schema names the fields. A text that
 // a spreadsheet would run as a formula (it starts with = + - @, a tab or a carriage return)
 // gets a single quote before it, so that it shows as the text it is; --keep-formulas keeps it
 // byte for byte.

@@ -54,7 +54,7 @@ void Waypoint(JsonWriter_t& json, const model::Waypoint_t& w) {
     json.BeginObject(Layout::inline_);
     model::ForEachField(model::LayerId_t::Waypoints, w, false,
                         [&json](const model::Field_t& field, const model::Value_t& value) {
-                            json.Key(field.name);
+                            json.Key(field.dump_name);
                             switch (value.kind) {
                                 case Kind::Text:
                                     json.String(value.bytes);

@@ -1,6 +1,6 @@
 // The GeoJSON form of a loaded database (RFC 7946): one FeatureCollection with a feature per
 // waypoint (Point), route and track (LineString, cut at the antimeridian into a
-// MultiLineString). Every field goes into the properties, named as dump names them; a track's
+// MultiLineString). Every field goes into the properties, named as the schema names them; a track's
 // point times go into coordTimes, shaped as its coordinates are. A line's positions carry
 // altitudes only when every one of its points has one: no line mixes two- and three-value
 // positions.

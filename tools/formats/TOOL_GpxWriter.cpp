@@ -26,6 +26,8 @@ char* Put(char* p, const char (&text)[N]) {
     return p + N - 1;
 }
 
+constexpr std::int64_t kInt32Max = 2147483647;
+
 class Gpx_t {
 public:
     explicit Gpx_t(XmlOut_t& xml) : xml_(xml) {}
@@ -39,6 +41,9 @@ private:
     // A field of the waypoint's extension: every field GPX has no element for.
     void Field(const model::Field_t& field, const model::Value_t& value);
     void Route(const model::File_t& file, std::size_t index, const model::Route_t& route);
+    // <trovix:link_points> for points that are there: `lon,lat` or `lon,lat,alt` each, blank
+    // between them, as KML's coordinates.
+    void LinkPoints(const std::vector<geo::Position_t>& points);
     void Track(const trove::TrackId_t& id, const trove::Track_t& track);
 
     // ` lat="…" lon="…"`
@@ -56,34 +61,57 @@ private:
         if (text.empty()) return;
         xml_.Raw("<").Raw(tag).Raw(">").Text(text).Raw("</").Raw(tag).Raw(">");
     }
-    void TextAttribute(const char* name, std::string_view text) {
-        if (!text.empty()) xml_.Attribute(name, text);
+    // Every value under extensions is an element of its own holding nothing but the value, so
+    // that GIS readers (GDAL's GPX driver, and so QGIS) take each as a field.
+    // <trovix:name>value</trovix:name> for a value that is markup already (numbers).
+    void Plain(const char* name, std::string_view value) {
+        xml_.Raw("<trovix:").Raw(name).Raw(">").Raw(value).Raw("</trovix:").Raw(name).Raw(">");
+    }
+    // The same for a text of the file that is not empty.
+    void Text(const char* name, std::string_view text) {
+        if (text.empty()) return;
+        xml_.Raw("<trovix:").Raw(name).Raw(">").Text(text).Raw("</trovix:").Raw(name).Raw(">");
     }
     void Number(const char* name, std::uint64_t value) {
-        xml_.PlainAttribute(
-            name,
-            std::string_view(number_, std::to_chars(number_, number_ + sizeof number_, value).ptr - number_));
+        char* end = std::to_chars(number_, number_ + sizeof number_, value).ptr;
+        Plain(name, Beyond32Bits(end, value > kInt32Max));
     }
     void SignedNumber(const char* name, std::int64_t value) {
-        xml_.PlainAttribute(
-            name,
-            std::string_view(number_, std::to_chars(number_, number_ + sizeof number_, value).ptr - number_));
+        char* end = std::to_chars(number_, number_ + sizeof number_, value).ptr;
+        Plain(name, Beyond32Bits(end, value > kInt32Max || value < -kInt32Max - 1));
     }
-    void RealAttribute(const char* name, double value) { xml_.PlainAttribute(name, Real(value, real_)); }
+    void RealValue(const char* name, double value) {
+        const std::string_view text = Real(value, real_);
+        const bool whole = text.find_first_of(".eEIN") == std::string_view::npos;
+        // Whole reals in digits are as long as their exponent form at most: 24 characters.
+        if (!whole || !(value > kInt32Max || value < -kInt32Max - 1) || text.size() + 2 > sizeof number_)
+            return Plain(name, text);
+        std::copy(text.begin(), text.end(), number_);
+        Plain(name, Beyond32Bits(number_ + text.size(), true));
+    }
+    // GIS readers take a value of digits only as a 32-bit integer and cut what lies beyond;
+    // ".0" makes it a real of the same value for them. number_ holds the digits up to end.
+    std::string_view Beyond32Bits(char* end, bool beyond) {
+        if (beyond) {
+            *end++ = '.';
+            *end++ = '0';
+        }
+        return std::string_view(number_, static_cast<std::size_t>(end - number_));
+    }
     void OptionalReal(const char* name, const base::Optional_t<double>& value) {
-        if (value.Has()) RealAttribute(name, *value);
+        if (value.Has()) RealValue(name, *value);
     }
     // An altitude that <ele> cannot hold.
     void OddAltitude(const base::Optional_t<double>& altitude) {
-        if (altitude.Has() && !IsFinite(*altitude)) RealAttribute("altitude", *altitude);
+        if (altitude.Has() && !IsFinite(*altitude)) RealValue("altitude", *altitude);
     }
-    // <trovix:bounds …/> in degrees, for a box that is not empty.
-    void Box(const geo::Box_t& box);
+    // prefix_north, prefix_south, ... in degrees, for a box that is not empty.
+    void Box(const char* prefix, const geo::Box_t& box);
 
     XmlOut_t& xml_;
     char degrees_[32];
     char real_[400];
-    char number_[24];
+    char number_[32];
 };
 
 void Gpx_t::Document(const model::File_t& file, const std::string& name) {
@@ -109,40 +137,39 @@ void Gpx_t::Metadata(const model::File_t& file, const std::string& name) {
     xml_.Raw("<metadata>\n");
     if (!name.empty()) xml_.Raw("<name>").Utf8Text(name).Raw("</name>\n");
     Bounds(file);
-    xml_.Raw("<extensions>\n<trovix:file");
-    xml_.PlainAttribute("format", file.Result().format == trove::FileFormat_t::Legacy ? "legacy" : "current");
+    xml_.Raw("<extensions>\n");
+    Plain("format", file.Result().format == trove::FileFormat_t::Legacy ? "legacy" : "current");
     Number("format_version", doc.format_version);
     Number("data_version", doc.data_version);
-    xml_.Raw("/>\n");
+    xml_.Raw("\n");
+    // A map's values in a row, each map beginning with its number.
     for (const trove::Map_t& map : db.maps) {
-        xml_.Raw("<trovix:map");
-        Number("number", map.map_number);
-        Number("value", map.map_value);
-        TextAttribute("name", View(map.name));
-        TextAttribute("text_1", View(map.map_text_1));
-        TextAttribute("text_2", View(map.map_text_2));
+        Number("map_number", map.map_number);
+        Number("map_value", map.map_value);
+        Text("map_name", View(map.name));
+        Text("map_text_1", View(map.map_text_1));
+        Text("map_text_2", View(map.map_text_2));
         if (!map.map_items.empty()) {
             std::string items;
             for (std::uint32_t item : map.map_items) {
                 if (!items.empty()) items += ' ';
                 items += std::to_string(item);
             }
-            xml_.PlainAttribute("items", items);
+            Plain("map_items", items);
         }
-        xml_.Raw("/>\n");
+        xml_.Raw("\n");
     }
     for (const trove::Route0Entry_t& entry : db.route0) {
-        xml_.Raw("<trovix:route0");
-        xml_.Attribute("name", View(entry.route.name.text));
-        Number("generated_name", entry.route.generated_name);
-        Number("flag", entry.rt0_flag);
-        xml_.Raw("/>\n");
+        // The name even when empty: it begins the entry.
+        xml_.Raw("<trovix:route0_name>").Text(View(entry.route.name.text)).Raw("</trovix:route0_name>");
+        Number("route0_generated_name", entry.route.generated_name);
+        Number("route0_flag", entry.rt0_flag);
+        xml_.Raw("\n");
     }
     const trove::Volume_t& volume = db.Volume();
-    xml_.Raw("<trovix:volume");
-    TextAttribute("text", View(volume.volume_text));
-    SignedNumber("flag", volume.volume_flag);
-    xml_.Raw("/>\n</extensions>\n</metadata>\n");
+    Text("volume_text", View(volume.volume_text));
+    SignedNumber("volume_flag", volume.volume_flag);
+    xml_.Raw("\n</extensions>\n</metadata>\n");
 }
 
 // The smallest latitude and longitude range holding every position of the file; GPX's box
@@ -167,21 +194,20 @@ void Gpx_t::Bounds(const model::File_t& file) {
     xml_.Raw("/>\n");
 }
 
-void Gpx_t::Box(const geo::Box_t& box) {
+void Gpx_t::Box(const char* prefix, const geo::Box_t& box) {
     if (box.Empty()) return;
-    xml_.Raw("<trovix:bounds");
-    xml_.PlainAttribute("north", Degrees(box.North(), degrees_));
-    xml_.PlainAttribute("south", Degrees(box.South(), degrees_));
-    xml_.PlainAttribute("east", Degrees(box.East(), degrees_));
-    xml_.PlainAttribute("west", Degrees(box.West(), degrees_));
-    OptionalReal("max_altitude", box.MaxAltitude());
-    OptionalReal("min_altitude", box.MinAltitude());
-    xml_.Raw("/>");
+    const std::string p(prefix);
+    Plain((p + "_north").c_str(), Degrees(box.North(), degrees_));
+    Plain((p + "_south").c_str(), Degrees(box.South(), degrees_));
+    Plain((p + "_east").c_str(), Degrees(box.East(), degrees_));
+    Plain((p + "_west").c_str(), Degrees(box.West(), degrees_));
+    OptionalReal((p + "_max_altitude").c_str(), box.MaxAltitude());
+    OptionalReal((p + "_min_altitude").c_str(), box.MinAltitude());
 }
 
-// What GPX makes of each waypoint field: an element of its own, or an attribute of the
-// extension (in schema order).
-enum class Role_t { Skip, Element, Altitude, Symbol, Attribute };
+// What GPX makes of each waypoint field: a GPX element, or an element of the extensions (in
+// schema order).
+enum class Role_t { Skip, Element, Altitude, Symbol, Extension };
 
 struct WaypointField_t {
     std::size_t index;  // in the schema
@@ -195,13 +221,13 @@ const std::vector<WaypointField_t>& WaypointFields() {
         const model::Schema_t& schema = model::SchemaOf(model::LayerId_t::Waypoints);
         for (std::size_t i = 0; i < schema.Size(); ++i) {
             const std::string_view name = schema[i].name;
-            WaypointField_t f{i, Role_t::Attribute, nullptr};
+            WaypointField_t f{i, Role_t::Extension, nullptr};
             if (name == "latitude" || name == "longitude") f.role = Role_t::Skip;  // lat, lon
             if (name == "altitude") f.role = Role_t::Altitude;                     // <ele>
             if (name == "symbol") f.role = Role_t::Symbol;
             if (name == "name") f = {i, Role_t::Element, "name"};
-            if (name == "text_1") f = {i, Role_t::Element, "cmt"};
-            if (name == "text_4") f = {i, Role_t::Element, "desc"};
+            if (name == "comment") f = {i, Role_t::Element, "cmt"};
+            if (name == "description") f = {i, Role_t::Element, "desc"};
             all.push_back(f);
         }
         return all;
@@ -217,7 +243,7 @@ void Gpx_t::Waypoint(const model::Waypoint_t& w) {
     const model::Schema_t& schema = model::SchemaOf(model::LayerId_t::Waypoints);
     for (const WaypointField_t& f : WaypointFields())
         if (f.role == Role_t::Element) Element(f.element, schema[f.index].value(&w).bytes);
-    xml_.Raw("<extensions><trovix:waypoint");
+    xml_.Raw("<extensions>");
     for (const WaypointField_t& f : WaypointFields()) {
         switch (f.role) {
             case Role_t::Skip:
@@ -234,23 +260,23 @@ void Gpx_t::Waypoint(const model::Waypoint_t& w) {
                     Number("handheld_symbol", static_cast<std::uint64_t>(code->first));
                 break;
             }
-            case Role_t::Attribute:
+            case Role_t::Extension:
                 Field(schema[f.index], schema[f.index].value(&w));
                 break;
         }
     }
-    xml_.Raw("/></extensions></wpt>\n");
+    xml_.Raw("</extensions></wpt>\n");
 }
 
 void Gpx_t::Field(const model::Field_t& field, const model::Value_t& value) {
     using Kind = model::Value_t::Kind_t;
     switch (value.kind) {
         case Kind::Text:
-            TextAttribute(field.name, value.bytes);
+            Text(field.name, value.bytes);
             break;
         case Kind::Hex: {
             // The block is 8 bytes as read; the buffer takes any size in pieces.
-            xml_.Raw(" ").Raw(field.name).Raw("=\"");
+            xml_.Raw("<trovix:").Raw(field.name).Raw(">");
             char hex[32];
             const auto* bytes = reinterpret_cast<const std::uint8_t*>(value.bytes.data());
             for (std::size_t at = 0; at < value.bytes.size(); at += sizeof hex / 2) {
@@ -258,14 +284,14 @@ void Gpx_t::Field(const model::Field_t& field, const model::Value_t& value) {
                 xml_.Raw(
                     std::string_view(hex, static_cast<std::size_t>(model::PutHex(hex, bytes + at, n) - hex)));
             }
-            xml_.Raw("\"");
+            xml_.Raw("</trovix:").Raw(field.name).Raw(">");
             break;
         }
         case Kind::Integer:
             SignedNumber(field.name, value.integer);
             break;
         case Kind::Real:
-            RealAttribute(field.name, value.real);
+            RealValue(field.name, value.real);
             break;
         case Kind::Absent:
         case Kind::Degrees:
@@ -278,11 +304,10 @@ void Gpx_t::Route(const model::File_t& file, std::size_t index, const model::Rou
     const trove::RouteId_t& id = route.id;
     xml_.Raw("<rte>");
     Element("name", View(id.name.text));
-    xml_.Raw("<extensions><trovix:route");
+    xml_.Raw("<extensions>");
     Number("generated_name", id.generated_name);
-    xml_.Raw(">");
-    Box(route.body.bounds);
-    xml_.Raw("</trovix:route></extensions>\n");
+    Box("bounds", route.body.bounds);
+    xml_.Raw("</extensions>\n");
     file.ForEachRoutePoint(index, route, [this](const model::RoutePoint_t& point) {
         // A point without its waypoint has no position, which an rtept cannot be without.
         if (!point.waypoint) return;
@@ -292,33 +317,42 @@ void Gpx_t::Route(const model::File_t& file, std::size_t index, const model::Rou
         xml_.Raw(">");
         Ele(point.waypoint->position.altitude);
         Element("name", View(point.point.waypoint.name.text));
-        xml_.Raw("<extensions><trovix:link");
-        TextAttribute("text", View(link.link_text));
-        SignedNumber("class", link.link_class);
-        Number("number_1", link.link_number_1);
-        Number("number_2", link.link_number_2);
-        Number("short", link.link_short);
-        SignedNumber("kind", link.link_kind);
-        xml_.Raw(">");
-        Box(link.link_bounds);
-        for (const geo::Position_t& p : link.link_points) {
-            xml_.Raw("<trovix:point");
-            LatLon(p);
-            OptionalReal("altitude", p.altitude);
-            xml_.Raw("/>");
-        }
-        xml_.Raw("</trovix:link></extensions></rtept>\n");
+        xml_.Raw("<extensions>");
+        Text("link_text", View(link.link_text));
+        SignedNumber("link_class", link.link_class);
+        Number("link_number_1", link.link_number_1);
+        Number("link_number_2", link.link_number_2);
+        Number("link_short", link.link_short);
+        SignedNumber("link_kind", link.link_kind);
+        Box("link_bounds", link.link_bounds);
+        LinkPoints(link.link_points);
+        xml_.Raw("</extensions></rtept>\n");
     });
     xml_.Raw("</rte>\n");
+}
+
+void Gpx_t::LinkPoints(const std::vector<geo::Position_t>& points) {
+    if (points.empty()) return;
+    xml_.Raw("<trovix:link_points>");
+    bool first = true;
+    for (const geo::Position_t& p : points) {
+        if (!first) xml_.Raw(" ");
+        first = false;
+        xml_.Raw(Degrees(p.longitude, degrees_));
+        xml_.Raw(",");
+        xml_.Raw(Degrees(p.latitude, degrees_));
+        if (p.altitude.Has()) xml_.Raw(",").Raw(Real(*p.altitude, real_));
+    }
+    xml_.Raw("</trovix:link_points>");
 }
 
 void Gpx_t::Track(const trove::TrackId_t& id, const trove::Track_t& track) {
     xml_.Raw("<trk>");
     Element("name", View(id.text));
-    xml_.Raw("<extensions><trovix:track");
+    xml_.Raw("<extensions>");
     Number("track_byte", track.track_byte);
     SignedNumber("track_enum", track.track_enum);
-    xml_.Raw("/></extensions>\n<trkseg>\n");
+    xml_.Raw("</extensions>\n<trkseg>\n");
     model::ForEachTrackPoint(track, [this](const trove::TrackPoint_t& point) {
         // Points are nearly all of a track file: each goes together in one piece.
         char line[1024];
@@ -341,10 +375,10 @@ void Gpx_t::Track(const trove::TrackId_t& id, const trove::Track_t& track) {
         xml_.Raw(std::string_view(line, static_cast<std::size_t>(p - line)));
         const bool odd_altitude = point.position.altitude.Has() && !IsFinite(*point.position.altitude);
         if (point.point_real.Has() || odd_altitude) {
-            xml_.Raw("<extensions><trovix:point");
+            xml_.Raw("<extensions>");
             OddAltitude(point.position.altitude);
-            OptionalReal("real", point.point_real);
-            xml_.Raw("/></extensions>");
+            OptionalReal("point_real", point.point_real);
+            xml_.Raw("</extensions>");
         }
         xml_.Raw("</trkpt>\n");
     });

@@ -1,7 +1,8 @@
 #pragma once
 // The GPX 1.1 form of a loaded database: every waypoint as wpt in table order, every route as
 // rte, every track as trk with one trkseg; the fields GPX has no element for go into
-// extensions of the Trovix namespace, so that nothing read is lost.
+// extensions of the Trovix namespace, so that nothing read is lost: each value an element of its
+// own directly under extensions, which GIS readers take as a field.
 #include <cstddef>
 #include <ostream>
 

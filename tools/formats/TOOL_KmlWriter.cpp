@@ -1,5 +1,5 @@
 // The KML 2.2 form of a loaded database: one Document named after the file, a Folder per kind.
-// Waypoints are Points with every field in ExtendedData, named as dump names them; routes are
+// Waypoints are Points with every field in ExtendedData, named as the schema names them; routes are
 // LineStrings along the path as drawn; tracks are LineStrings, or gx:Tracks when every point
 // has a time. A line's positions carry altitudes only when every one of its points has one, so
 // that no line mixes two- and three-value positions.

@@ -1,8 +1,11 @@
 #include "tools/html/TOOL_HtmlTables.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "geo/GEO_Vector.h"
+#include "model/MODEL_Layers.h"
 #include "tools/html/TOOL_HtmlFormat.h"
 #include "trove/TROVE_Database.h"
 #include "trove/TROVE_DocInfo.h"
@@ -29,6 +32,23 @@ double RouteLength(const model::File_t& file, const model::Route_t& route) {
     };
     file.ForEachRoutePosition(route, [&](const geo::Position_t& p, bool) { add(p); });
     return metres;
+}
+
+// The waypoint's own texts (not its name's or key's), in schema order, each shown with its
+// field's name.
+const std::vector<std::size_t>& WaypointTexts() {
+    static const std::vector<std::size_t> texts = [] {
+        std::vector<std::size_t> all;
+        const model::Schema_t& schema = model::SchemaOf(model::LayerId_t::Waypoints);
+        for (std::size_t i = 0; i < schema.Size(); ++i) {
+            const std::string_view dump_name = schema[i].dump_name;
+            if (schema[i].type == model::FieldType_t::Text && dump_name != "name" &&
+                dump_name.substr(0, 3) != "id_")
+                all.push_back(i);
+        }
+        return all;
+    }();
+    return texts;
 }
 
 }  // namespace
@@ -72,12 +92,14 @@ void WriteHtmlWaypointTable(XmlOut_t& xml, const model::File_t& file) {
         Cell(xml, AltitudeText(w.position.altitude), true);
         xml.Raw("<td>");
         bool first = true;
-        for (std::string_view text : {View(w.text_1), View(w.text_2), View(w.text_3), View(w.text_4),
-                                      View(w.text_5), View(w.text_6), View(w.text_7)}) {
+        const model::Waypoint_t feature{entry.first, w};
+        for (std::size_t i : WaypointTexts()) {
+            const model::Field_t& field = model::SchemaOf(model::LayerId_t::Waypoints)[i];
+            const std::string_view text = field.value(&feature).bytes;
             if (text.empty()) continue;
             if (!first) xml.Raw("<br>");
             first = false;
-            xml.Text(text);
+            xml.Raw(field.name).Raw(": ").Text(text);
         }
         xml.Raw("</td></tr>\n");
     }
