@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,18 @@ constexpr double kMaxWidth = 960, kMaxHeight = 640, kMargin = 28;
 constexpr double kTolerance = 1.0;
 constexpr double kMarkerRadius = 4.5;
 constexpr double kLabelSize = 11;  // px, as the style sheet sets it
+// Up to this many waypoints each has its marker and its label in the page; more are handed to
+// the script as data, which draws them grouped by screen cell (a page of SVG elements for
+// hundreds of thousands of markers is slow to open and shows a solid block).
+constexpr std::size_t kDrawnMarkers = 2000;
+// Zooms at which a label that found no room before is tried again (the markers spread apart).
+constexpr int kLabelZooms[] = {1, 2, 4, 8, 16};
+// Finer lines for the zoomed map: at zoom z, a line thinned to a z-th of a pixel. A level is
+// written while the page's finer lines stay within this many bytes.
+constexpr int kDetailZooms[] = {4, 16, 64};
+constexpr std::size_t kDetailBytes = 2 << 20;
+// Positions handed to the script: 24-bit whole numbers of this fraction of a pixel.
+constexpr double kDataUnit = 4096;
 
 // Every position of the file: its latitudes and the arc of its longitudes, found exactly in
 // bins of the circle (the page fits the narrowest arc; the model's extent may be wider).
@@ -76,7 +90,10 @@ private:
     void Tracks();
     void Routes();
     void Markers();
+    void MarkerData();
     void Labels();
+    // The finer lines of a track for a zoomed map, as data-d4, data-d16, ... attributes.
+    void TrackDetail(const trove::Track_t& track, std::uint64_t base_points);
     void Legend();
     void Attribute(const char* name, const std::string& value) { xml_.PlainAttribute(name, value); }
     void Pixel(const char* name, double value) {
@@ -93,10 +110,11 @@ private:
     unsigned code_page_;
     const Mercator_t& m_;
     std::string utf8_;
+    std::size_t detail_bytes_ = 0;
 };
 
 void Map_t::Write(const MapArea_t& data) {
-    xml_.Raw("<svg id=\"map\" class=\"map\" xmlns=\"http://www.w3.org/2000/svg\" role=\"img\"");
+    xml_.Raw("<svg class=\"map\" xmlns=\"http://www.w3.org/2000/svg\" role=\"img\"");
     const std::string width = Number(m_.Width(), 0), height = Number(m_.Height(), 0);
     Attribute("viewBox", "0 0 " + width + " " + height);
     Attribute("width", width);
@@ -110,7 +128,11 @@ void Map_t::Write(const MapArea_t& data) {
         ">\n<title>Map</title>\n<defs><marker id=\"arrow\" viewBox=\"0 0 10 10\" refX=\"5\" refY=\"5\" "
         "markerWidth=\"4\" markerHeight=\"4\" orient=\"auto\"><path d=\"M0 0L10 5L0 10z\" fill=\"");
     xml_.Raw(kRouteColour).Raw("\"/></marker></defs>\n");
-    xml_.Raw("<rect class=\"ground\" width=\"100%\" height=\"100%\"/>\n");
+    // Sized in the map's pixels: a percentage would follow the zoomed viewBox.
+    xml_.Raw("<rect class=\"ground\"");
+    Attribute("width", width);
+    Attribute("height", height);
+    xml_.Raw("/>\n");
     Graticule();
     Routes();
     // Tracks over the markers: a short track among its waypoints stays in sight, and a
@@ -120,6 +142,7 @@ void Map_t::Write(const MapArea_t& data) {
     Labels();
     ScaleBar();
     xml_.Raw("</svg>\n");
+    MarkerData();
     Legend();
 }
 
@@ -183,7 +206,33 @@ void Map_t::Tracks() {
         model::ForEachTrackPoint(entry.second,
                                  [&path](const trove::TrackPoint_t& point) { path.Add(point.position); });
         path.Finish();
-        xml_.Raw("\"><title>").Text(View(entry.first.text)).Raw("</title></path>\n");
+        xml_.Raw("\"");
+        TrackDetail(entry.second, path.Written());
+        xml_.Raw("><title>").Text(View(entry.first.text)).Raw("</title></path>\n");
+    }
+}
+
+void Map_t::TrackDetail(const trove::Track_t& track, std::uint64_t base_points) {
+    std::uint64_t points = base_points;
+    for (int zoom : kDetailZooms) {
+        std::ostringstream text;
+        std::uint64_t written = 0;
+        {
+            XmlOut_t out(text, code_page_);
+            PathThinner_t path(out, m_, kTolerance / zoom, zoom >= 64 ? 3 : zoom >= 16 ? 2 : 1);
+            model::ForEachTrackPoint(track,
+                                     [&path](const trove::TrackPoint_t& point) { path.Add(point.position); });
+            path.Finish();
+            out.Flush();
+            written = path.Written();
+        }
+        // Nothing finer to show, or no room for it: the levels before serve the deeper zooms.
+        if (written <= points) return;
+        const std::string d = text.str();
+        if (detail_bytes_ + d.size() > kDetailBytes) return;
+        detail_bytes_ += d.size();
+        points = written;
+        xml_.Raw(" data-d").Raw(std::to_string(zoom)).Raw("=\"").Raw(d).Raw("\"");
     }
 }
 
@@ -221,10 +270,16 @@ double Map_t::LabelWidth(std::string_view name) {
 
 void Map_t::Markers() {
     xml_.Raw("<g class=\"waypoints\">\n");
+    if (db_.waypoints.size() > kDrawnMarkers) {
+        xml_.Raw("</g>\n");
+        return;
+    }
+    std::size_t index = 0;
     for (const auto& entry : db_.waypoints) {
         const trove::Waypoint_t& w = entry.second;
         xml_.Raw("<circle class=\"waypoint\"");
         xml_.Attribute("data-name", View(entry.first.name.text));
+        xml_.PlainAttribute("data-i", std::to_string(index++));
         Pixel("cx", m_.XOf(w.position.longitude));
         Pixel("cy", m_.YOf(w.position.latitude));
         xml_.Raw(" r=\"4.5\"><title>").Text(View(entry.first.name.text));
@@ -243,26 +298,110 @@ void Map_t::Markers() {
     xml_.Raw("</g>\n");
 }
 
-void Map_t::Labels() {
-    LabelPlacer_t placer(m_.Width(), m_.Height());
+// For a file of many waypoints: their places and names as JSON in a data block the script
+// reads ({"unit": u, "xy": base64 of a 24-bit x then y per waypoint, in u-ths of a pixel,
+// "names": [...]}), in the order of the table's rows.
+void Map_t::MarkerData() {
+    if (db_.waypoints.size() <= kDrawnMarkers) return;
+    static const char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    auto units = [](double pixels, double size) {
+        const double v = std::min(std::max(pixels, 0.0), size) * kDataUnit;
+        return static_cast<std::uint32_t>(std::min(v, 16777215.0));
+    };
+    xml_.Raw("<script type=\"application/json\" class=\"waypoint-data\">{\"unit\":");
+    xml_.Raw(Number(kDataUnit, 0)).Raw(",\"xy\":\"");
     for (const auto& entry : db_.waypoints) {
         const geo::Position_t& p = entry.second.position;
-        placer.AddMarker(m_.XOf(p.longitude), m_.YOf(p.latitude), kMarkerRadius);
+        const std::uint32_t x = units(m_.XOf(p.longitude), m_.Width());
+        const std::uint32_t y = units(m_.YOf(p.latitude), m_.Height());
+        char text[8];
+        for (int k = 0; k < 4; ++k) {
+            text[k] = kBase64[(x >> (18 - 6 * k)) & 63];
+            text[4 + k] = kBase64[(y >> (18 - 6 * k)) & 63];
+        }
+        xml_.Raw(std::string_view(text, 8));
     }
+    xml_.Raw("\",\"names\":[");
+    bool first = true;
+    std::string escaped;
+    for (const auto& entry : db_.waypoints) {
+        utf8_.clear();
+        base::AppendUtf8(utf8_, View(entry.first.name.text), code_page_);
+        escaped.assign(first ? "\"" : ",\"");
+        first = false;
+        // JSON's escapes, and '<' so that no name ends the data block.
+        for (const char ch : utf8_) {
+            const unsigned char c = static_cast<unsigned char>(ch);
+            if (c == '"' || c == '\\') {
+                escaped += '\\';
+                escaped += ch;
+            } else if (c < 0x20 || c == '<') {
+                char code[8];
+                std::snprintf(code, sizeof code, "\\u%04x", c);
+                escaped += code;
+            } else {
+                escaped += ch;
+            }
+        }
+        escaped += '"';
+        xml_.Raw(escaped);
+    }
+    xml_.Raw("]}</script>\n");
+}
+
+void Map_t::Labels() {
     xml_.Raw("<g class=\"labels\">\n");
+    if (db_.waypoints.size() > kDrawnMarkers) {
+        xml_.Raw("</g>\n");
+        return;
+    }
+    struct Label_t {
+        double x, y, width;
+        std::string_view name;
+        int zoom;  // the first that has room for it; 0: none
+        LabelSpot_t spot;
+    };
+    std::vector<Label_t> labels;
     for (const auto& entry : db_.waypoints) {
         const geo::Position_t& p = entry.second.position;
         const std::string_view name = View(entry.first.name.text);
-        LabelSpot_t spot;
-        if (name.empty() || !placer.Place(m_.XOf(p.longitude), m_.YOf(p.latitude), kMarkerRadius,
-                                          LabelWidth(name), kLabelSize * 1.2, spot)) {
-            continue;
+        labels.push_back(
+            Label_t{m_.XOf(p.longitude), m_.YOf(p.latitude), name.empty() ? 0 : LabelWidth(name), name, 0, {}});
+    }
+    // At each zoom the labels placed before keep their places, and the others are tried again
+    // among the markers drawn further apart.
+    const double height = kLabelSize * 1.2;
+    for (int zoom : kLabelZooms) {
+        LabelPlacer_t placer(m_.Width() * zoom, m_.Height() * zoom);
+        for (const Label_t& label : labels) placer.AddMarker(label.x * zoom, label.y * zoom, kMarkerRadius);
+        for (const Label_t& label : labels)
+            if (label.zoom != 0)
+                placer.Keep(label.x * zoom, label.y * zoom, kMarkerRadius, label.width, height, label.spot);
+        for (Label_t& label : labels) {
+            if (label.zoom != 0 || label.name.empty()) continue;
+            LabelSpot_t spot;
+            if (placer.Place(label.x * zoom, label.y * zoom, kMarkerRadius, label.width, height, spot)) {
+                label.zoom = zoom;
+                label.spot = spot;
+                // Kept as the offset from the marker, in pixels of the screen.
+                label.spot.x = spot.x - label.x * zoom;
+                label.spot.y = spot.y - label.y * zoom;
+            }
         }
+    }
+    // Each label stands at its marker, moved by its offset in ems: the script shrinks the font
+    // as the map zooms, and the offset with it, so that the label keeps its size and its place
+    // beside the marker on screen. A label shows from its zoom on.
+    for (const Label_t& label : labels) {
+        if (label.zoom == 0) continue;
         xml_.Raw("<text");
-        Pixel("x", spot.x);
-        Pixel("y", spot.y);
-        xml_.PlainAttribute("text-anchor", spot.anchor);
-        xml_.Raw(">").Text(name).Raw("</text>\n");
+        Pixel("x", label.x);
+        Pixel("y", label.y);
+        xml_.PlainAttribute("dx", Number(label.spot.x / kLabelSize, 3) + "em");
+        xml_.PlainAttribute("dy", Number(label.spot.y / kLabelSize, 3) + "em");
+        xml_.PlainAttribute("text-anchor", label.spot.anchor);
+        if (label.zoom > 1) xml_.PlainAttribute("data-z", std::to_string(label.zoom));
+        xml_.Raw(">").Text(label.name).Raw("</text>\n");
     }
     xml_.Raw("</g>\n");
 }
