@@ -70,7 +70,7 @@ const char kHtmlScript[] =
     "if(pick)body.addEventListener('click',function(e){var r=e.target.closest('tr[data-i]');if(r)pick(+r.dataset.i,false);});}\n"
     "function map(s){if(s.dataset.ready)return;s.dataset.ready=1;var root=scope(s),b=s.viewBox.baseVal,W=b.width,H=b.height,k=1,sel=-1,d=null,moved=false,queued=false,\n"
     "rows=root.querySelector('table.waypoints'),marks=s.querySelector('g.waypoints'),names=s.querySelector('g.labels'),block=root.querySelector('script.waypoint-data'),data=null,\n"
-    "late=all(s,'.labels text[data-z]'),lines=all(s,'path.track').map(function(p){var l=[[1,p.getAttribute('d')]];[4,16,64].forEach(function(z){var t=p.getAttribute('data-d'+z);if(t)l.push([z,t]);});return{p:p,l:l,z:1};});\n"
+    "late=all(s,'.labels text[data-z]'),bar=s.querySelector('g.scale'),km=bar&&parseFloat(bar.textContent),grid=all(s,'.graticule text').map(function(t){return[t,t.getAttribute('x')=='3'?'x':'y'];}),lines=all(s,'path.track').map(function(p){var l=[[1,p.getAttribute('d')]];[4,16,64].forEach(function(z){var t=p.getAttribute('data-d'+z);if(t)l.push([z,t]);});return{p:p,l:l,z:1};});\n"
     "if(block){var j=JSON.parse(block.textContent),x=atob(j.xy),n=x.length/6,X=new Float64Array(n),Y=new Float64Array(n);\n"
     "for(var i=0;i<n;i++){var o=i*6;X[i]=(x.charCodeAt(o)<<16|x.charCodeAt(o+1)<<8|x.charCodeAt(o+2))/j.unit;Y[i]=(x.charCodeAt(o+3)<<16|x.charCodeAt(o+4)<<8|x.charCodeAt(o+5))/j.unit;}\n"
     "data={x:X,y:Y,names:j.names};}\n"
@@ -89,7 +89,9 @@ const char kHtmlScript[] =
     "function draw(){queued=false;late.forEach(function(t){t.classList.toggle('on',t.dataset.z<=k*1.001);});\n"
     "lines.forEach(function(t){var z=t.l[t.l.length-1][0];for(var m=0;m<t.l.length;m++)if(t.l[m][0]>=k/2){z=t.l[m][0];break;}if(z!=t.z){t.z=z;t.l.forEach(function(l){if(l[0]==z)t.p.setAttribute('d',l[1]);});}});\n"
     "if(data)groups();}\n"
-    "function update(){k=W/b.width;s.style.setProperty('--k',k);if(!queued){queued=true;requestAnimationFrame(draw);}}\n"
+    "function update(){k=W/b.width;s.style.setProperty('--k',k);\n"
+    "grid.forEach(function(g){g[0].setAttribute(g[1],g[1]=='x'?b.x+3/k:b.y+12/k);});\n"
+    "if(bar){var m=km*1000/k;bar.setAttribute('transform','translate('+b.x+' '+b.y+') scale('+1/k+')');bar.querySelector('text').textContent=m>=1000?+(m/1000).toPrecision(3)+' km':+m.toPrecision(3)+' m';}if(!queued){queued=true;requestAnimationFrame(draw);}}\n"
     "function at(e){var r=s.getBoundingClientRect();return[b.x+(e.clientX-r.left)/r.width*b.width,b.y+(e.clientY-r.top)/r.height*b.height];}\n"
     "function keep(){b.x=Math.min(Math.max(b.x,0),W-b.width);b.y=Math.min(Math.max(b.y,0),H-b.height);update();}\n"
     "function zoom(p,f){f=Math.min(Math.max(f,W/256/b.width),W/b.width);b.x=p[0]-(p[0]-b.x)*f;b.y=p[1]-(p[1]-b.y)*f;b.width*=f;b.height*=f;keep();}\n"
@@ -109,6 +111,6 @@ const char kHtmlScript[] =
     "if(rows)table(rows,pick);update();}\n"
     "all(document,'svg.map').forEach(map);all(document,'table.waypoints,table.routes,table.tracks').forEach(function(t){table(t,null);});})();\n";
 
-const char kHtmlScriptHash[] = "sha256-L7iwPC1K1NLoeRyivizo19TIijnZuLGDi5lCwuRqFX4=";
+const char kHtmlScriptHash[] = "sha256-x6eACQkBFXyJ0EG7SHANjH/OvU6SX2uExcyMgheWQ7A=";
 
 }  // namespace tool

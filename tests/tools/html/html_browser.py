@@ -3,6 +3,9 @@
 
 usage: html_browser.py TROVIX HTML_FIXTURES EXAMPLE.tbk MAKE_EXAMPLE
        html_browser.py --time PAGE.html   (prints how long the page takes to its load event)
+       html_browser.py --zoomed PAGE.html X Y TIMES OUT.png
+                                          (the map wheeled TIMES about its pixel X Y and dragged
+                                          so that X Y is in the middle, as a PNG: docs/)
 
 Chromium is driven through its DevTools protocol, so that console errors, exceptions and
 network requests are seen as they happen."""
@@ -277,6 +280,26 @@ def big(browser, trovix, make_example, folder):
     check("200,000 waypoints: the groups split as the map zooms", near[1] > near[0], near)
 
 
+def zoomed_picture(browser, x, y, times, out):
+    """As a user would, with the mouse: the wheel over the map's pixel (x, y), then a drag that
+    brings it to the middle."""
+    browser.js("document.querySelector('svg.map').scrollIntoView()")
+    where = "(() => { const s = document.querySelector('svg.map'), r = s.getBoundingClientRect()," \
+            " b = s.viewBox.baseVal; return [r.x + (%r - b.x) / b.width * r.width," \
+            " r.y + (%r - b.y) / b.height * r.height, r.x + r.width / 2, r.y + r.height / 2]; })()" % (x, y)
+    for _ in range(times):
+        at = browser.js(where)
+        browser.call("Input.dispatchMouseEvent", type="mouseWheel", x=at[0], y=at[1], deltaX=0, deltaY=-350)
+    at = browser.js(where)
+    browser.call("Input.dispatchMouseEvent", type="mousePressed", x=at[0], y=at[1], button="left", clickCount=1)
+    for step in range(1, 11):
+        browser.call("Input.dispatchMouseEvent", type="mouseMoved", button="left", buttons=1,
+                     x=at[0] + (at[2] - at[0]) * step / 10, y=at[1] + (at[3] - at[1]) * step / 10)
+    browser.call("Input.dispatchMouseEvent", type="mouseReleased", x=at[2], y=at[3], button="left", clickCount=1)
+    browser.js("new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)))")
+    browser.screenshot("svg.map").save(out)
+
+
 def shift_jis(browser, trovix, folder):
     page = os.path.join(folder, "sjis.html")
     run = html(trovix, os.path.join(folder, "sjis.tbk"), page, "--codepage", "932")
@@ -352,6 +375,11 @@ def main():
             errors, requests = browser.open(sys.argv[2])
             print("%s: load event after %.0f ms (errors %s, requests %s)"
                   % (sys.argv[2], (time.monotonic() - start) * 1000, errors, requests))
+            return 0
+        if sys.argv[1] == "--zoomed":
+            page, x, y, times, out = sys.argv[2:7]
+            browser.open(page)
+            zoomed_picture(browser, float(x), float(y), int(times), out)
             return 0
         trovix, fixtures, source, make_example = sys.argv[1:5]
         subprocess.run([fixtures, folder], check=True)
