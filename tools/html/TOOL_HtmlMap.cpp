@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/BASE_CodePageUnicode.h"
@@ -92,8 +93,10 @@ private:
     void Markers();
     void MarkerData();
     void Labels();
-    // The finer lines of a track for a zoomed map, as data-d4, data-d16, ... attributes.
-    void TrackDetail(const trove::Track_t& track, std::uint64_t base_points);
+    // The finer lines of the tracks for a zoomed map (written as data-d4, data-d16, ...).
+    void PlanDetail();
+    // The path data of a track thinned to tolerance pixels, and how many points it has.
+    std::uint64_t Thin(const trove::Track_t& track, double tolerance, int decimals, std::string& d);
     void Legend();
     void Attribute(const char* name, const std::string& value) { xml_.PlainAttribute(name, value); }
     void Pixel(const char* name, double value) {
@@ -110,7 +113,12 @@ private:
     unsigned code_page_;
     const Mercator_t& m_;
     std::string utf8_;
-    std::size_t detail_bytes_ = 0;
+    struct Detail_t {
+        std::uint64_t points = 0;  // in the finest level so far
+        bool open = true;
+        std::vector<std::pair<int, std::string>> levels;  // zoom, path data
+    };
+    std::vector<Detail_t> details_;  // a track's each
 };
 
 void Map_t::Write(const MapArea_t& data) {
@@ -196,6 +204,7 @@ void Map_t::ScaleBar() {
 }
 
 void Map_t::Tracks() {
+    PlanDetail();
     std::size_t index = 0;
     for (const auto& entry : db_.tracks) {
         xml_.Raw("<path class=\"track\" vector-effect=\"non-scaling-stroke\"");
@@ -207,32 +216,49 @@ void Map_t::Tracks() {
                                  [&path](const trove::TrackPoint_t& point) { path.Add(point.position); });
         path.Finish();
         xml_.Raw("\"");
-        TrackDetail(entry.second, path.Written());
+        for (const auto& level : details_[index - 1].levels)
+            xml_.Raw(" data-d").Raw(std::to_string(level.first)).Raw("=\"").Raw(level.second).Raw("\"");
         xml_.Raw("><title>").Text(View(entry.first.text)).Raw("</title></path>\n");
     }
 }
 
-void Map_t::TrackDetail(const trove::Track_t& track, std::uint64_t base_points) {
-    std::uint64_t points = base_points;
+std::uint64_t Map_t::Thin(const trove::Track_t& track, double tolerance, int decimals, std::string& d) {
+    std::ostringstream text;
+    XmlOut_t out(text, code_page_);
+    PathThinner_t path(out, m_, tolerance, decimals);
+    model::ForEachTrackPoint(track, [&path](const trove::TrackPoint_t& point) { path.Add(point.position); });
+    path.Finish();
+    out.Flush();
+    d = text.str();
+    return path.Written();
+}
+
+void Map_t::PlanDetail() {
+    details_.assign(db_.tracks.size(), Detail_t{});
+    std::string d;
+    std::size_t i = 0;
+    for (const auto& entry : db_.tracks) details_[i++].points = Thin(entry.second, kTolerance, 1, d);
+    // Every track's coarser level before any track's finer one, while they fit the budget; a
+    // level that adds no point, or finds no room, ends its track's levels.
+    std::size_t bytes = 0;
     for (int zoom : kDetailZooms) {
-        std::ostringstream text;
-        std::uint64_t written = 0;
-        {
-            XmlOut_t out(text, code_page_);
-            PathThinner_t path(out, m_, kTolerance / zoom, zoom >= 64 ? 3 : zoom >= 16 ? 2 : 1);
-            model::ForEachTrackPoint(track,
-                                     [&path](const trove::TrackPoint_t& point) { path.Add(point.position); });
-            path.Finish();
-            out.Flush();
-            written = path.Written();
+        i = 0;
+        for (const auto& entry : db_.tracks) {
+            Detail_t& detail = details_[i++];
+            if (!detail.open) continue;
+            const std::uint64_t written = Thin(entry.second, kTolerance / zoom,
+                                               zoom >= 64   ? 3
+                                               : zoom >= 16 ? 2
+                                                            : 1,
+                                               d);
+            if (written <= detail.points || bytes + d.size() > kDetailBytes) {
+                detail.open = false;
+                continue;
+            }
+            bytes += d.size();
+            detail.points = written;
+            detail.levels.emplace_back(zoom, std::move(d));
         }
-        // Nothing finer to show, or no room for it: the levels before serve the deeper zooms.
-        if (written <= points) return;
-        const std::string d = text.str();
-        if (detail_bytes_ + d.size() > kDetailBytes) return;
-        detail_bytes_ += d.size();
-        points = written;
-        xml_.Raw(" data-d").Raw(std::to_string(zoom)).Raw("=\"").Raw(d).Raw("\"");
     }
 }
 
@@ -365,8 +391,8 @@ void Map_t::Labels() {
     for (const auto& entry : db_.waypoints) {
         const geo::Position_t& p = entry.second.position;
         const std::string_view name = View(entry.first.name.text);
-        labels.push_back(
-            Label_t{m_.XOf(p.longitude), m_.YOf(p.latitude), name.empty() ? 0 : LabelWidth(name), name, 0, {}});
+        labels.push_back(Label_t{
+            m_.XOf(p.longitude), m_.YOf(p.latitude), name.empty() ? 0 : LabelWidth(name), name, 0, {}});
     }
     // At each zoom the labels placed before keep their places, and the others are tried again
     // among the markers drawn further apart.

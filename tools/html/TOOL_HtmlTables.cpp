@@ -81,7 +81,10 @@ void WriteHtmlWaypointTable(XmlOut_t& xml, const model::File_t& file) {
         if (index == kTableRows) break;
         const trove::Waypoint_t& w = entry.second;
         // data-i: the waypoint's marker on the map has the same.
-        xml.Raw("<tr data-i=\"").Raw(std::to_string(index++)).Raw("\"><td>").Text(View(entry.first.name.text));
+        xml.Raw("<tr data-i=\"")
+            .Raw(std::to_string(index++))
+            .Raw("\"><td>")
+            .Text(View(entry.first.name.text));
         xml.Raw("</td>");
         Cell(xml, LatitudeText(w.position.latitude), true);
         Cell(xml, LongitudeText(w.position.longitude), true);

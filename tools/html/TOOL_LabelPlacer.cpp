@@ -51,7 +51,7 @@ void LabelPlacer_t::AddMarker(double x, double y, double radius) {
 }
 
 LabelPlacer_t::Box_t LabelPlacer_t::BoxAt(int place, double x, double y, double radius, double width,
-                                           double height, LabelSpot_t& spot) {
+                                          double height, LabelSpot_t& spot) {
     const double gap = radius + 2;
     const double descent = height * 0.25;  // below the baseline
     // Right, left, above, below, then the four corners.

@@ -6,8 +6,7 @@
 
 namespace tool {
 
-PathThinner_t::PathThinner_t(XmlOut_t& xml, const Mercator_t& mercator, double tolerance_pixels,
-                             int decimals)
+PathThinner_t::PathThinner_t(XmlOut_t& xml, const Mercator_t& mercator, double tolerance_pixels, int decimals)
     : xml_(xml),
       mercator_(mercator),
       tolerance_(tolerance_pixels),
