@@ -4,7 +4,8 @@
 #include <climits>
 #include <cstdio>
 #include <memory>
-#include <sstream>
+#include <ostream>
+#include <streambuf>
 #include <string>
 #include <utility>
 #include <vector>
@@ -37,6 +38,27 @@ constexpr int kDetailZooms[] = {4, 16, 64};
 constexpr std::size_t kDetailBytes = 2 << 20;
 // Positions handed to the script: 24-bit whole numbers of this fraction of a pixel.
 constexpr double kDataUnit = 4096;
+
+// A string as a stream's buffer that keeps at most `limit` characters, and drops the rest.
+class BoundedText_t : public std::streambuf {
+public:
+    BoundedText_t(std::string& text, std::size_t limit) : text_(text), limit_(limit) { text_.clear(); }
+
+protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        const std::size_t room = limit_ - text_.size();
+        text_.append(s, std::min(room, static_cast<std::size_t>(n)));
+        return n;
+    }
+    int_type overflow(int_type c) override {
+        if (c != traits_type::eof() && text_.size() < limit_) text_ += traits_type::to_char_type(c);
+        return traits_type::not_eof(c);
+    }
+
+private:
+    std::string& text_;
+    std::size_t limit_;
+};
 
 // Every position of the file: its latitudes and the arc of its longitudes, found exactly in
 // bins of the circle (the page fits the narrowest arc; the model's extent may be wider).
@@ -223,13 +245,15 @@ void Map_t::Tracks() {
 }
 
 std::uint64_t Map_t::Thin(const trove::Track_t& track, double tolerance, int decimals, std::string& d) {
-    std::ostringstream text;
-    XmlOut_t out(text, code_page_);
+    // Kept up to the budget and one byte more (so that it shows as too long), whatever the
+    // track's length.
+    BoundedText_t text(d, kDetailBytes + 1);
+    std::ostream stream(&text);
+    XmlOut_t out(stream, code_page_);
     PathThinner_t path(out, m_, tolerance, decimals);
     model::ForEachTrackPoint(track, [&path](const trove::TrackPoint_t& point) { path.Add(point.position); });
     path.Finish();
     out.Flush();
-    d = text.str();
     return path.Written();
 }
 
