@@ -2,20 +2,20 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 #include <memory>
 #include <ostream>
-#include <streambuf>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "base/BASE_CodePageUnicode.h"
 #include "geo/GEO_Box.h"
+#include "tools/html/TOOL_BoundedText.h"
 #include "tools/html/TOOL_HtmlFormat.h"
 #include "tools/html/TOOL_LabelPlacer.h"
 #include "tools/html/TOOL_Mercator.h"
 #include "tools/html/TOOL_PathThinner.h"
+#include "tools/html/TOOL_WaypointData.h"
 
 namespace tool {
 
@@ -36,29 +36,6 @@ constexpr int kLabelZooms[] = {1, 2, 4, 8, 16};
 // written while the page's finer lines stay within this many bytes.
 constexpr int kDetailZooms[] = {4, 16, 64};
 constexpr std::size_t kDetailBytes = 2 << 20;
-// Positions handed to the script: 24-bit whole numbers of this fraction of a pixel.
-constexpr double kDataUnit = 4096;
-
-// A string as a stream's buffer that keeps at most `limit` characters, and drops the rest.
-class BoundedText_t : public std::streambuf {
-public:
-    BoundedText_t(std::string& text, std::size_t limit) : text_(text), limit_(limit) { text_.clear(); }
-
-protected:
-    std::streamsize xsputn(const char* s, std::streamsize n) override {
-        const std::size_t room = limit_ - text_.size();
-        text_.append(s, std::min(room, static_cast<std::size_t>(n)));
-        return n;
-    }
-    int_type overflow(int_type c) override {
-        if (c != traits_type::eof() && text_.size() < limit_) text_ += traits_type::to_char_type(c);
-        return traits_type::not_eof(c);
-    }
-
-private:
-    std::string& text_;
-    std::size_t limit_;
-};
 
 // Every position of the file: its latitudes and the arc of its longitudes, found exactly in
 // bins of the circle (the page fits the narrowest arc; the model's extent may be wider).
@@ -113,7 +90,6 @@ private:
     void Tracks();
     void Routes();
     void Markers();
-    void MarkerData();
     void Labels();
     // The finer lines of the tracks for a zoomed map (written as data-d4, data-d16, ...).
     void PlanDetail();
@@ -172,7 +148,7 @@ void Map_t::Write(const MapArea_t& data) {
     Labels();
     ScaleBar();
     xml_.Raw("</svg>\n");
-    MarkerData();
+    if (db_.waypoints.size() > kDrawnMarkers) WriteWaypointData(xml_, db_, code_page_, m_);
     Legend();
 }
 
@@ -346,57 +322,6 @@ void Map_t::Markers() {
         xml_.Raw("</title></circle>\n");
     }
     xml_.Raw("</g>\n");
-}
-
-// For a file of many waypoints: their places and names as JSON in a data block the script
-// reads ({"unit": u, "xy": base64 of a 24-bit x then y per waypoint, in u-ths of a pixel,
-// "names": [...]}), in the order of the table's rows.
-void Map_t::MarkerData() {
-    if (db_.waypoints.size() <= kDrawnMarkers) return;
-    static const char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    auto units = [](double pixels, double size) {
-        const double v = std::min(std::max(pixels, 0.0), size) * kDataUnit;
-        return static_cast<std::uint32_t>(std::min(v, 16777215.0));
-    };
-    xml_.Raw("<script type=\"application/json\" class=\"waypoint-data\">{\"unit\":");
-    xml_.Raw(Number(kDataUnit, 0)).Raw(",\"xy\":\"");
-    for (const auto& entry : db_.waypoints) {
-        const geo::Position_t& p = entry.second.position;
-        const std::uint32_t x = units(m_.XOf(p.longitude), m_.Width());
-        const std::uint32_t y = units(m_.YOf(p.latitude), m_.Height());
-        char text[8];
-        for (int k = 0; k < 4; ++k) {
-            text[k] = kBase64[(x >> (18 - 6 * k)) & 63];
-            text[4 + k] = kBase64[(y >> (18 - 6 * k)) & 63];
-        }
-        xml_.Raw(std::string_view(text, 8));
-    }
-    xml_.Raw("\",\"names\":[");
-    bool first = true;
-    std::string escaped;
-    for (const auto& entry : db_.waypoints) {
-        utf8_.clear();
-        base::AppendUtf8(utf8_, View(entry.first.name.text), code_page_);
-        escaped.assign(first ? "\"" : ",\"");
-        first = false;
-        // JSON's escapes, and '<' so that no name ends the data block.
-        for (const char ch : utf8_) {
-            const unsigned char c = static_cast<unsigned char>(ch);
-            if (c == '"' || c == '\\') {
-                escaped += '\\';
-                escaped += ch;
-            } else if (c < 0x20 || c == '<') {
-                char code[8];
-                std::snprintf(code, sizeof code, "\\u%04x", c);
-                escaped += code;
-            } else {
-                escaped += ch;
-            }
-        }
-        escaped += '"';
-        xml_.Raw(escaped);
-    }
-    xml_.Raw("]}</script>\n");
 }
 
 void Map_t::Labels() {
