@@ -13,8 +13,9 @@ namespace tool {
 namespace {
 
 // A table of more rows than this shows the first ones and says how many there are: the page
-// of a file of hundreds of thousands of waypoints stays small enough to open.
-constexpr std::size_t kTableRows = 5000;
+// of a file of hundreds of thousands of waypoints opens in a second or two (its rows take most
+// of that). As many as the map draws markers of their own, so that each such marker has its row.
+constexpr std::size_t kTableRows = 2000;
 
 // <td>text</td> for our own text (UTF-8 already); numeric cells align right.
 void Cell(XmlOut_t& xml, const std::string& text, bool number = false) {
