@@ -28,26 +28,32 @@ std::string Degrees(std::int32_t semicircles, char positive, char negative) {
 
 }  // namespace
 
-char* PutPixel(char* p, double pixels) {
+char* PutPixel(char* p, double pixels, int decimals) {
     // Nothing drawn lies this far out: what would is kept to a number a browser can take.
     constexpr double kFar = 1e7;
     if (!(std::fabs(pixels) <= kFar)) pixels = std::isnan(pixels) ? 0 : pixels < 0 ? -kFar : kFar;
-    long long tenths = std::llround(pixels * 10);
-    if (tenths < 0) {
+    decimals = decimals < 1 ? 1 : decimals > 3 ? 3 : decimals;
+    const long long unit = decimals == 1 ? 10 : decimals == 2 ? 100 : 1000;
+    long long parts = std::llround(pixels * static_cast<double>(unit));
+    if (parts < 0) {
         *p++ = '-';
-        tenths = -tenths;
+        parts = -parts;
     }
     char digits[24];
     int n = 0;
-    long long whole = tenths / 10;
+    long long whole = parts / unit;
     do {
         digits[n++] = static_cast<char>('0' + whole % 10);
         whole /= 10;
     } while (whole != 0 && n < 20);
     while (n > 0) *p++ = digits[--n];
-    if (tenths % 10 != 0) {
+    long long fraction = parts % unit;
+    if (fraction != 0) {
         *p++ = '.';
-        *p++ = static_cast<char>('0' + tenths % 10);
+        for (long long u = unit / 10; u > 0 && fraction != 0; u /= 10) {
+            *p++ = static_cast<char>('0' + fraction / u);
+            fraction %= u;
+        }
     }
     return p;
 }

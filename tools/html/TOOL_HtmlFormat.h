@@ -14,9 +14,10 @@
 
 namespace tool {
 
-// A coordinate in pixels with one decimal at most ("12.5", "-3", "40"); at most 14 characters
-// (a value beyond ten million pixels is written as that bound, one not a number as 0).
-char* PutPixel(char* p, double pixels);
+// A coordinate in pixels with one decimal at most ("12.5", "-3", "40"), or up to three for
+// the finer lines a zoomed map shows; at most 16 characters (a value beyond ten million pixels
+// is written as that bound, one not a number as 0).
+char* PutPixel(char* p, double pixels, int decimals = 1);
 
 // "46.02071° N" / "7.74931° E", five decimals (about a metre).
 std::string LatitudeText(std::int32_t semicircles);

@@ -3,15 +3,19 @@
 #include <algorithm>
 #include <climits>
 #include <memory>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/BASE_CodePageUnicode.h"
 #include "geo/GEO_Box.h"
+#include "tools/html/TOOL_BoundedText.h"
 #include "tools/html/TOOL_HtmlFormat.h"
 #include "tools/html/TOOL_LabelPlacer.h"
 #include "tools/html/TOOL_Mercator.h"
 #include "tools/html/TOOL_PathThinner.h"
+#include "tools/html/TOOL_WaypointData.h"
 
 namespace tool {
 
@@ -22,6 +26,16 @@ constexpr double kMaxWidth = 960, kMaxHeight = 640, kMargin = 28;
 constexpr double kTolerance = 1.0;
 constexpr double kMarkerRadius = 4.5;
 constexpr double kLabelSize = 11;  // px, as the style sheet sets it
+// Up to this many waypoints each has its marker and its label in the page; more are handed to
+// the script as data, which draws them grouped by screen cell (a page of SVG elements for
+// hundreds of thousands of markers is slow to open and shows a solid block).
+constexpr std::size_t kDrawnMarkers = 2000;
+// Zooms at which a label that found no room before is tried again (the markers spread apart).
+constexpr int kLabelZooms[] = {1, 2, 4, 8, 16};
+// Finer lines for the zoomed map: at zoom z, a line thinned to a z-th of a pixel. A level is
+// written while the page's finer lines stay within this many bytes.
+constexpr int kDetailZooms[] = {4, 16, 64};
+constexpr std::size_t kDetailBytes = 2 << 20;
 
 // Every position of the file: its latitudes and the arc of its longitudes, found exactly in
 // bins of the circle (the page fits the narrowest arc; the model's extent may be wider).
@@ -77,6 +91,10 @@ private:
     void Routes();
     void Markers();
     void Labels();
+    // The finer lines of the tracks for a zoomed map (written as data-d4, data-d16, ...).
+    void PlanDetail();
+    // The path data of a track thinned to tolerance pixels, and how many points it has.
+    std::uint64_t Thin(const trove::Track_t& track, double tolerance, int decimals, std::string& d);
     void Legend();
     void Attribute(const char* name, const std::string& value) { xml_.PlainAttribute(name, value); }
     void Pixel(const char* name, double value) {
@@ -93,10 +111,16 @@ private:
     unsigned code_page_;
     const Mercator_t& m_;
     std::string utf8_;
+    struct Detail_t {
+        std::uint64_t points = 0;  // in the finest level so far
+        bool open = true;
+        std::vector<std::pair<int, std::string>> levels;  // zoom, path data
+    };
+    std::vector<Detail_t> details_;  // a track's each
 };
 
 void Map_t::Write(const MapArea_t& data) {
-    xml_.Raw("<svg id=\"map\" class=\"map\" xmlns=\"http://www.w3.org/2000/svg\" role=\"img\"");
+    xml_.Raw("<svg class=\"map\" xmlns=\"http://www.w3.org/2000/svg\" role=\"img\"");
     const std::string width = Number(m_.Width(), 0), height = Number(m_.Height(), 0);
     Attribute("viewBox", "0 0 " + width + " " + height);
     Attribute("width", width);
@@ -110,7 +134,11 @@ void Map_t::Write(const MapArea_t& data) {
         ">\n<title>Map</title>\n<defs><marker id=\"arrow\" viewBox=\"0 0 10 10\" refX=\"5\" refY=\"5\" "
         "markerWidth=\"4\" markerHeight=\"4\" orient=\"auto\"><path d=\"M0 0L10 5L0 10z\" fill=\"");
     xml_.Raw(kRouteColour).Raw("\"/></marker></defs>\n");
-    xml_.Raw("<rect class=\"ground\" width=\"100%\" height=\"100%\"/>\n");
+    // Sized in the map's pixels: a percentage would follow the zoomed viewBox.
+    xml_.Raw("<rect class=\"ground\"");
+    Attribute("width", width);
+    Attribute("height", height);
+    xml_.Raw("/>\n");
     Graticule();
     Routes();
     // Tracks over the markers: a short track among its waypoints stays in sight, and a
@@ -120,6 +148,7 @@ void Map_t::Write(const MapArea_t& data) {
     Labels();
     ScaleBar();
     xml_.Raw("</svg>\n");
+    if (db_.waypoints.size() > kDrawnMarkers) WriteWaypointData(xml_, db_, code_page_, m_);
     Legend();
 }
 
@@ -173,6 +202,7 @@ void Map_t::ScaleBar() {
 }
 
 void Map_t::Tracks() {
+    PlanDetail();
     std::size_t index = 0;
     for (const auto& entry : db_.tracks) {
         xml_.Raw("<path class=\"track\" vector-effect=\"non-scaling-stroke\"");
@@ -183,7 +213,52 @@ void Map_t::Tracks() {
         model::ForEachTrackPoint(entry.second,
                                  [&path](const trove::TrackPoint_t& point) { path.Add(point.position); });
         path.Finish();
-        xml_.Raw("\"><title>").Text(View(entry.first.text)).Raw("</title></path>\n");
+        xml_.Raw("\"");
+        for (const auto& level : details_[index - 1].levels)
+            xml_.Raw(" data-d").Raw(std::to_string(level.first)).Raw("=\"").Raw(level.second).Raw("\"");
+        xml_.Raw("><title>").Text(View(entry.first.text)).Raw("</title></path>\n");
+    }
+}
+
+std::uint64_t Map_t::Thin(const trove::Track_t& track, double tolerance, int decimals, std::string& d) {
+    // Kept up to the budget and one byte more (so that it shows as too long), whatever the
+    // track's length.
+    BoundedText_t text(d, kDetailBytes + 1);
+    std::ostream stream(&text);
+    XmlOut_t out(stream, code_page_);
+    PathThinner_t path(out, m_, tolerance, decimals);
+    model::ForEachTrackPoint(track, [&path](const trove::TrackPoint_t& point) { path.Add(point.position); });
+    path.Finish();
+    out.Flush();
+    return path.Written();
+}
+
+void Map_t::PlanDetail() {
+    details_.assign(db_.tracks.size(), Detail_t{});
+    std::string d;
+    std::size_t i = 0;
+    for (const auto& entry : db_.tracks) details_[i++].points = Thin(entry.second, kTolerance, 1, d);
+    // Every track's coarser level before any track's finer one, while they fit the budget; a
+    // level that adds no point, or finds no room, ends its track's levels.
+    std::size_t bytes = 0;
+    for (int zoom : kDetailZooms) {
+        i = 0;
+        for (const auto& entry : db_.tracks) {
+            Detail_t& detail = details_[i++];
+            if (!detail.open) continue;
+            const std::uint64_t written = Thin(entry.second, kTolerance / zoom,
+                                               zoom >= 64   ? 3
+                                               : zoom >= 16 ? 2
+                                                            : 1,
+                                               d);
+            if (written <= detail.points || bytes + d.size() > kDetailBytes) {
+                detail.open = false;
+                continue;
+            }
+            bytes += d.size();
+            detail.points = written;
+            detail.levels.emplace_back(zoom, std::move(d));
+        }
     }
 }
 
@@ -221,10 +296,16 @@ double Map_t::LabelWidth(std::string_view name) {
 
 void Map_t::Markers() {
     xml_.Raw("<g class=\"waypoints\">\n");
+    if (db_.waypoints.size() > kDrawnMarkers) {
+        xml_.Raw("</g>\n");
+        return;
+    }
+    std::size_t index = 0;
     for (const auto& entry : db_.waypoints) {
         const trove::Waypoint_t& w = entry.second;
         xml_.Raw("<circle class=\"waypoint\"");
         xml_.Attribute("data-name", View(entry.first.name.text));
+        xml_.PlainAttribute("data-i", std::to_string(index++));
         Pixel("cx", m_.XOf(w.position.longitude));
         Pixel("cy", m_.YOf(w.position.latitude));
         xml_.Raw(" r=\"4.5\"><title>").Text(View(entry.first.name.text));
@@ -244,25 +325,58 @@ void Map_t::Markers() {
 }
 
 void Map_t::Labels() {
-    LabelPlacer_t placer(m_.Width(), m_.Height());
-    for (const auto& entry : db_.waypoints) {
-        const geo::Position_t& p = entry.second.position;
-        placer.AddMarker(m_.XOf(p.longitude), m_.YOf(p.latitude), kMarkerRadius);
-    }
     xml_.Raw("<g class=\"labels\">\n");
+    if (db_.waypoints.size() > kDrawnMarkers) {
+        xml_.Raw("</g>\n");
+        return;
+    }
+    struct Label_t {
+        double x, y, width;
+        std::string_view name;
+        int zoom;  // the first that has room for it; 0: none
+        LabelSpot_t spot;
+    };
+    std::vector<Label_t> labels;
     for (const auto& entry : db_.waypoints) {
         const geo::Position_t& p = entry.second.position;
         const std::string_view name = View(entry.first.name.text);
-        LabelSpot_t spot;
-        if (name.empty() || !placer.Place(m_.XOf(p.longitude), m_.YOf(p.latitude), kMarkerRadius,
-                                          LabelWidth(name), kLabelSize * 1.2, spot)) {
-            continue;
+        labels.push_back(Label_t{
+            m_.XOf(p.longitude), m_.YOf(p.latitude), name.empty() ? 0 : LabelWidth(name), name, 0, {}});
+    }
+    // At each zoom the labels placed before keep their places, and the others are tried again
+    // among the markers drawn further apart.
+    const double height = kLabelSize * 1.2;
+    for (int zoom : kLabelZooms) {
+        LabelPlacer_t placer(m_.Width() * zoom, m_.Height() * zoom);
+        for (const Label_t& label : labels) placer.AddMarker(label.x * zoom, label.y * zoom, kMarkerRadius);
+        for (const Label_t& label : labels)
+            if (label.zoom != 0)
+                placer.Keep(label.x * zoom, label.y * zoom, kMarkerRadius, label.width, height, label.spot);
+        for (Label_t& label : labels) {
+            if (label.zoom != 0 || label.name.empty()) continue;
+            LabelSpot_t spot;
+            if (placer.Place(label.x * zoom, label.y * zoom, kMarkerRadius, label.width, height, spot)) {
+                label.zoom = zoom;
+                label.spot = spot;
+                // Kept as the offset from the marker, in pixels of the screen.
+                label.spot.x = spot.x - label.x * zoom;
+                label.spot.y = spot.y - label.y * zoom;
+            }
         }
+    }
+    // Each label stands at its marker, moved by its offset in ems: the script shrinks the font
+    // as the map zooms, and the offset with it, so that the label keeps its size and its place
+    // beside the marker on screen. A label shows from its zoom on.
+    for (const Label_t& label : labels) {
+        if (label.zoom == 0) continue;
         xml_.Raw("<text");
-        Pixel("x", spot.x);
-        Pixel("y", spot.y);
-        xml_.PlainAttribute("text-anchor", spot.anchor);
-        xml_.Raw(">").Text(name).Raw("</text>\n");
+        Pixel("x", label.x);
+        Pixel("y", label.y);
+        xml_.PlainAttribute("dx", Number(label.spot.x / kLabelSize, 3) + "em");
+        xml_.PlainAttribute("dy", Number(label.spot.y / kLabelSize, 3) + "em");
+        xml_.PlainAttribute("text-anchor", label.spot.anchor);
+        if (label.zoom > 1) xml_.PlainAttribute("data-z", std::to_string(label.zoom));
+        xml_.Raw(">").Text(label.name).Raw("</text>\n");
     }
     xml_.Raw("</g>\n");
 }

@@ -15,6 +15,11 @@ namespace tool {
 
 namespace {
 
+// A table of more rows than this shows the first ones and says how many there are: the page
+// of a file of hundreds of thousands of waypoints opens in a second or two (its rows take most
+// of that). As many as the map draws markers of their own, so that each such marker has its row.
+constexpr std::size_t kTableRows = 2000;
+
 // <td>text</td> for our own text (UTF-8 already); numeric cells align right.
 void Cell(XmlOut_t& xml, const std::string& text, bool number = false) {
     xml.Raw(number ? "<td class=\"n\">" : "<td>").Raw(text).Raw("</td>");
@@ -81,12 +86,27 @@ void WriteHtmlWaypointTable(XmlOut_t& xml, const model::File_t& file) {
         xml.Raw("<p class=\"none\">No waypoints.</p>\n");
         return;
     }
+    const std::size_t count = db.waypoints.size();
+    if (count > kTableRows) {
+        xml.Raw("<p class=\"note\">The first ")
+            .Raw(std::to_string(kTableRows))
+            .Raw(" of ")
+            .Raw(std::to_string(count))
+            .Raw(" waypoints; the map shows them all.</p>\n");
+    }
     xml.Raw(
         "<table class=\"waypoints\">\n<thead><tr><th>Name</th><th>Latitude</th><th>Longitude</th>"
         "<th>Altitude</th><th>Texts</th></tr></thead>\n<tbody>\n");
+    std::size_t index = 0;
     for (const auto& entry : db.waypoints) {
+        if (index == kTableRows) break;
         const trove::Waypoint_t& w = entry.second;
-        xml.Raw("<tr><td>").Text(View(entry.first.name.text)).Raw("</td>");
+        // data-i: the waypoint's marker on the map has the same.
+        xml.Raw("<tr data-i=\"")
+            .Raw(std::to_string(index++))
+            .Raw("\"><td>")
+            .Text(View(entry.first.name.text));
+        xml.Raw("</td>");
         Cell(xml, LatitudeText(w.position.latitude), true);
         Cell(xml, LongitudeText(w.position.longitude), true);
         Cell(xml, AltitudeText(w.position.altitude), true);

@@ -50,7 +50,8 @@ void LabelPlacer_t::AddMarker(double x, double y, double radius) {
     Add(Box_t{x - radius, y - radius, x + radius, y + radius});
 }
 
-bool LabelPlacer_t::Place(double x, double y, double radius, double width, double height, LabelSpot_t& spot) {
+LabelPlacer_t::Box_t LabelPlacer_t::BoxAt(int place, double x, double y, double radius, double width,
+                                          double height, LabelSpot_t& spot) {
     const double gap = radius + 2;
     const double descent = height * 0.25;  // below the baseline
     // Right, left, above, below, then the four corners.
@@ -58,7 +59,7 @@ bool LabelPlacer_t::Place(double x, double y, double radius, double width, doubl
         double ax, ay;  // the anchor, from the marker
         const char* anchor;
     };
-    const Candidate_t candidates[] = {
+    const Candidate_t candidates[kPlaces] = {
         {gap, height / 2 - descent, "start"},
         {-gap, height / 2 - descent, "end"},
         {0, -gap - descent, "middle"},
@@ -68,18 +69,30 @@ bool LabelPlacer_t::Place(double x, double y, double radius, double width, doubl
         {-gap * 0.7, -gap * 0.7 - descent, "end"},
         {-gap * 0.7, gap * 0.7 + height - descent, "end"},
     };
-    for (const Candidate_t& c : candidates) {
-        const double ax = x + c.ax, baseline = y + c.ay;
-        const double x0 = c.anchor[0] == 's' ? ax : c.anchor[0] == 'e' ? ax - width : ax - width / 2;
-        const Box_t box{x0, baseline + descent - height, x0 + width, baseline + descent};
+    const Candidate_t& c = candidates[place];
+    const double ax = x + c.ax, baseline = y + c.ay;
+    const double x0 = c.anchor[0] == 's' ? ax : c.anchor[0] == 'e' ? ax - width : ax - width / 2;
+    spot.x = ax;
+    spot.y = baseline;
+    spot.anchor = c.anchor;
+    spot.place = place;
+    return Box_t{x0, baseline + descent - height, x0 + width, baseline + descent};
+}
+
+bool LabelPlacer_t::Place(double x, double y, double radius, double width, double height, LabelSpot_t& spot) {
+    for (int place = 0; place < kPlaces; ++place) {
+        const Box_t box = BoxAt(place, x, y, radius, width, height, spot);
         if (!Free(box)) continue;
         Add(box);
-        spot.x = ax;
-        spot.y = baseline;
-        spot.anchor = c.anchor;
         return true;
     }
     return false;
+}
+
+void LabelPlacer_t::Keep(double x, double y, double radius, double width, double height,
+                         const LabelSpot_t& spot) {
+    LabelSpot_t ignored;
+    Add(BoxAt(spot.place, x, y, radius, width, height, ignored));
 }
 
 }  // namespace tool

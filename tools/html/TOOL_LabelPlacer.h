@@ -12,6 +12,7 @@ namespace tool {
 struct LabelSpot_t {
     double x = 0, y = 0;      // the text's anchor, on its baseline
     const char* anchor = "";  // its text-anchor: "start", "middle" or "end"
+    int place = 0;            // which of the places round the marker
 };
 
 class LabelPlacer_t {
@@ -23,6 +24,8 @@ public:
     // A label of width by height pixels beside the marker at (x, y) of the given radius; false
     // when it fits nowhere.
     bool Place(double x, double y, double radius, double width, double height, LabelSpot_t& spot);
+    // A label placed before (on a map drawn smaller) keeps its place: its box is taken as it is.
+    void Keep(double x, double y, double radius, double width, double height, const LabelSpot_t& spot);
 
 private:
     struct Box_t {
@@ -31,6 +34,10 @@ private:
     static constexpr double kCell = 32;
     static constexpr std::size_t kCrowded = 40;
 
+    static constexpr int kPlaces = 8;
+    // The box and the spot of a label at the place-th place round its marker.
+    static Box_t BoxAt(int place, double x, double y, double radius, double width, double height,
+                       LabelSpot_t& spot);
     bool Free(const Box_t& box) const;
     void Add(const Box_t& box);
     struct Cells_t {

@@ -6,10 +6,11 @@
 
 namespace tool {
 
-PathThinner_t::PathThinner_t(XmlOut_t& xml, const Mercator_t& mercator, double tolerance_pixels)
+PathThinner_t::PathThinner_t(XmlOut_t& xml, const Mercator_t& mercator, double tolerance_pixels, int decimals)
     : xml_(xml),
       mercator_(mercator),
       tolerance_(tolerance_pixels),
+      decimals_(decimals),
       longitude_tolerance_(
           static_cast<std::int64_t>(tolerance_pixels / mercator.Scale() * 2147483648.0 / 180.0)) {}
 
@@ -28,9 +29,9 @@ void PathThinner_t::Write(const geo::Position_t& p, bool keep) {
     } else {
         *at++ = ' ';
     }
-    at = PutPixel(at, x);
+    at = PutPixel(at, x, decimals_);
     *at++ = ' ';
-    at = PutPixel(at, y);
+    at = PutPixel(at, y, decimals_);
     xml_.Raw(std::string_view(text, static_cast<std::size_t>(at - text)));
     have_ = true;
     ++written_;

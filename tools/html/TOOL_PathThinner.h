@@ -13,7 +13,8 @@ namespace tool {
 
 class PathThinner_t {
 public:
-    PathThinner_t(XmlOut_t& xml, const Mercator_t& mercator, double tolerance_pixels);
+    // decimals: of the pixels written (more for a line drawn for a zoomed map).
+    PathThinner_t(XmlOut_t& xml, const Mercator_t& mercator, double tolerance_pixels, int decimals = 1);
 
     // Starts a new subpath.
     void Break() {
@@ -47,6 +48,7 @@ private:
     XmlOut_t& xml_;
     const Mercator_t& mercator_;
     double tolerance_;
+    int decimals_;
     std::int64_t longitude_tolerance_;  // semicircles
     bool have_ = false, holding_ = false, line_ = false;
     geo::Position_t held_;

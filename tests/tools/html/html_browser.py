@@ -1,8 +1,11 @@
 #!/usr/bin/python3
 """`trovix html` pages opened in headless Chromium with every network request refused.
 
-usage: html_browser.py TROVIX HTML_FIXTURES EXAMPLE.tbk
+usage: html_browser.py TROVIX HTML_FIXTURES EXAMPLE.tbk MAKE_EXAMPLE
        html_browser.py --time PAGE.html   (prints how long the page takes to its load event)
+       html_browser.py --zoomed PAGE.html X Y TIMES OUT.png
+                                          (the map wheeled TIMES about its pixel X Y and dragged
+                                          so that X Y is in the middle, as a PNG: docs/)
 
 Chromium is driven through its DevTools protocol, so that console errors, exceptions and
 network requests are seen as they happen."""
@@ -130,14 +133,14 @@ def example(browser, trovix, source, folder):
 
     dump = json.loads(subprocess.run([trovix, "dump", source], capture_output=True, check=True).stdout)
     with_altitudes = sum(1 for t in dump["tracks"] if any(p[2] is not None for p in t["points"]))
-    counts = browser.js("['svg#map circle.waypoint', 'svg#map path.track', 'svg#map path.route', 'svg.profile']"
+    counts = browser.js("['svg.map circle.waypoint', 'svg.map path.track', 'svg.map path.route', 'svg.profile']"
                         ".map(s => document.querySelectorAll(s).length)")
     check("example: a marker per waypoint, a line per track and route, a profile per track with altitudes",
           counts == [len(dump["waypoints"]), len(dump["tracks"]), len(dump["routes"]), with_altitudes], counts)
     names = browser.js("[...document.querySelectorAll('circle.waypoint')].map(c => c.dataset.name).sort()")
     check("example: markers named as the waypoints", names == sorted(w["name"] for w in dump["waypoints"]))
 
-    shot = browser.screenshot("svg#map")
+    shot = browser.screenshot("svg.map")
     pixels = list(shot.getdata())
     track = sum(1 for p in pixels if near(p, TRACK_COLOUR))
     markers = sum(1 for p in pixels if near(p, WAYPOINT_COLOUR))
@@ -145,7 +148,7 @@ def example(browser, trovix, source, folder):
     check("example: the map shows the waypoints' markers", markers >= 20 * len(dump["waypoints"]), markers)
     check("example: the map is not blank", len(set(pixels)) > 20, len(set(pixels)))
 
-    zoomed = browser.js("(() => { const s = document.getElementById('map'), r = s.getBoundingClientRect();"
+    zoomed = browser.js("(() => { const s = document.querySelector('svg.map'), r = s.getBoundingClientRect();"
                         " const w = s.viewBox.baseVal.width;"
                         " s.dispatchEvent(new WheelEvent('wheel', {deltaY: -300, clientX: r.x + 100, clientY: r.y + 100,"
                         " bubbles: true, cancelable: true}));"
@@ -166,6 +169,137 @@ def example(browser, trovix, source, folder):
     check("example: an injected handler does not run", ran is True, ran)
 
 
+# Wheels the n-th map of the page in `times` steps about the map's pixel (x, y), then waits for
+# the script's drawing; gives what `then` (an expression of s, the map) says after.
+def wheel(browser, x, y, times, then, n=0):
+    return browser.js(
+        "(async () => { const s = document.querySelectorAll('svg.map')[%d];"
+        " for (let i = 0; i < %d; i++) { const r = s.getBoundingClientRect(), b = s.viewBox.baseVal;"
+        " s.dispatchEvent(new WheelEvent('wheel', {deltaY: -400, bubbles: true, cancelable: true,"
+        " clientX: r.x + (%r - b.x) / b.width * r.width, clientY: r.y + (%r - b.y) / b.height * r.height})); }"
+        " await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));"
+        " return %s; })()" % (n, times, x, y, then))
+
+
+SHOWN = "[...s.querySelectorAll('.labels text')].filter(t => getComputedStyle(t).display != 'none')"
+SIZES = ("[s.querySelector('circle.waypoint').getBoundingClientRect().width,"
+         " Math.max(...%s.map(t => t.getBoundingClientRect().height)), %s.length,"
+         " s.querySelector('path.track').getAttribute('d').length]" % (SHOWN, SHOWN))
+
+
+def zoomed(browser, trovix, source, folder):
+    page = os.path.join(folder, "zoom.html")
+    html(trovix, source, page)
+    browser.open(page)
+    before = browser.js("(() => { const s = document.querySelector('svg.map'); return %s; })()" % SIZES)
+    # Zermatt, where markers crowd: sixteen times nearer.
+    after = wheel(browser, 187, 347, 4, SIZES)
+    check("zoom: a marker as wide on screen after the wheel as before", abs(after[0] - before[0]) < 0.5,
+          (before, after))
+    check("zoom: labels as high on screen", abs(after[1] - before[1]) < 1.5, (before, after))
+    check("zoom: labels without room at full view show", after[2] > before[2], (before, after))
+    check("zoom: the track drawn finer", after[3] > before[3], (before, after))
+
+    clicked = browser.js(
+        "(() => { const row = document.querySelectorAll('table.waypoints tbody tr')[5];"
+        " row.cells[0].click(); const c = document.querySelector('svg.map circle.waypoint.selected');"
+        " return [row.cells[0].textContent, c && c.dataset.name, row.classList.contains('selected'),"
+        " document.querySelectorAll('svg.map circle.waypoint.selected').length]; })()")
+    check("select: a click on a row highlights its marker", clicked[0] == clicked[1] and clicked[2:] == [True, 1],
+          clicked)
+    clicked = browser.js(
+        "(() => { const c = document.querySelectorAll('svg.map circle.waypoint')[20];"
+        " c.dispatchEvent(new PointerEvent('pointerdown', {bubbles: true})); c.dispatchEvent(new MouseEvent('click',"
+        " {bubbles: true})); const r = document.querySelector('table.waypoints tr.selected');"
+        " const box = r.getBoundingClientRect();"
+        " return [c.dataset.name, r.cells[0].textContent, c.classList.contains('selected'),"
+        " box.top >= 0 && box.bottom <= innerHeight]; })()")
+    check("select: a click on a marker selects its row, scrolled into view", clicked[0] == clicked[1] and
+          clicked[2:] == [True, True], clicked)
+
+    table = browser.js(
+        "(() => { const t = document.querySelector('table.waypoints'), names = () =>"
+        " [...t.tBodies[0].rows].filter(r => !r.hidden).map(r => r.cells[0].textContent);"
+        " t.tHead.rows[0].cells[3].click(); t.tHead.rows[0].cells[3].click();"
+        " const highest = names()[0]; const f = t.closest('section').querySelector('input.filter');"
+        " f.value = 'HÜTTE'; f.dispatchEvent(new Event('input')); return [highest, names()]; })()")
+    check("tables: a click on a heading sorts (twice: highest first)", table[0] == "Mont Blanc", table[0])
+    check("tables: the text box filters", table[1] and all("hütte" in n.lower() for n in table[1])
+          and len(table[1]) == 5, table[1])
+
+
+def two_maps(browser, trovix, source, folder):
+    """Two files' pages in one, as a page that shows several files does: each map keeps to its
+    own markers and table."""
+    page = os.path.join(folder, "two.html")
+    html(trovix, source, page)
+    with open(page, encoding="utf-8") as f:
+        text = f.read()
+    body = re.search(r"<body>(.*)<script>", text, re.S).group(1)
+    script = re.search(r"<script>(.*?)</script>", text, re.S).group(1)
+    browser.open(page)
+    browser.js("(() => { document.body.innerHTML = '<div>' + %s + '</div><div>' + %s + '</div>'; })()"
+               % (json.dumps(body), json.dumps(body)))
+    # As the page that embeds them would: the script run once more over the new maps.
+    browser.call("Runtime.evaluate", expression=script)
+    widths = wheel(browser, 187, 347, 2, "[...document.querySelectorAll('svg.map')].map(m => m.viewBox.baseVal.width)",
+                   n=1)
+    check("two maps: the wheel zooms the map under it only", widths[0] > widths[1] * 3, widths)
+    picked = browser.js(
+        "(() => { const second = document.querySelectorAll('body > div')[1];"
+        " second.querySelectorAll('table.waypoints tbody tr')[3].cells[0].click();"
+        " return [...document.querySelectorAll('body > div')].map(d =>"
+        " [d.querySelectorAll('circle.waypoint.selected').length, d.querySelectorAll('tr.selected').length,"
+        " d.querySelectorAll('input.filter').length]); })()")
+    check("two maps: a row selects the marker of its own map", picked == [[0, 0, 3], [1, 1, 3]], picked)
+
+
+def big(browser, trovix, make_example, folder):
+    source, page = os.path.join(folder, "big.tbk"), os.path.join(folder, "big.html")
+    subprocess.run([make_example, "--waypoints", "200000", source], check=True, capture_output=True)
+    run = html(trovix, source, page)
+    check("200,000 waypoints: exit 0", run.returncode == 0, run.stderr)
+    size = os.path.getsize(page)
+    check("200,000 waypoints: page at most 8 MB", size <= 8 * 1024 * 1024, size)
+    start = time.monotonic()
+    errors, requests = browser.open(page)
+    seconds = time.monotonic() - start
+    print("      200,000 waypoints: %.1f MB, ready in %.2f s" % (size / 1048576, seconds))
+    check("200,000 waypoints: ready within 5 s", seconds <= 5, seconds)
+    check("200,000 waypoints: no console error, no request", not errors and not requests, (errors, requests))
+    full = browser.js("(() => { const s = document.querySelector('svg.map'); return [s.querySelectorAll('g.group')"
+                      ".length, [...s.querySelectorAll('g.group')].reduce((n, g) => n + +g.dataset.n, 0)"
+                      " + s.querySelectorAll('circle.waypoint').length,"
+                      " document.querySelectorAll('table.waypoints tbody tr').length,"
+                      " document.querySelector('#waypoint-table .note').textContent]; })()")
+    check("200,000 waypoints: markers grouped with their counts", 0 < full[0] < 2000 and full[1] == 200000, full)
+    check("200,000 waypoints: the first rows and a note of how many", 0 < full[2] < 200000 and "200000" in full[3],
+          full)
+    near = wheel(browser, 480, 320, 8, "[s.querySelectorAll('g.group').length, s.querySelectorAll('circle.waypoint')"
+                 ".length]")
+    check("200,000 waypoints: the groups split as the map zooms", near[1] > near[0], near)
+
+
+def zoomed_picture(browser, x, y, times, out):
+    """As a user would, with the mouse: the wheel over the map's pixel (x, y), then a drag that
+    brings it to the middle."""
+    browser.js("document.querySelector('svg.map').scrollIntoView()")
+    where = "(() => { const s = document.querySelector('svg.map'), r = s.getBoundingClientRect()," \
+            " b = s.viewBox.baseVal; return [r.x + (%r - b.x) / b.width * r.width," \
+            " r.y + (%r - b.y) / b.height * r.height, r.x + r.width / 2, r.y + r.height / 2]; })()" % (x, y)
+    for _ in range(times):
+        at = browser.js(where)
+        browser.call("Input.dispatchMouseEvent", type="mouseWheel", x=at[0], y=at[1], deltaX=0, deltaY=-350)
+    at = browser.js(where)
+    browser.call("Input.dispatchMouseEvent", type="mousePressed", x=at[0], y=at[1], button="left", clickCount=1)
+    for step in range(1, 11):
+        browser.call("Input.dispatchMouseEvent", type="mouseMoved", button="left", buttons=1,
+                     x=at[0] + (at[2] - at[0]) * step / 10, y=at[1] + (at[3] - at[1]) * step / 10)
+    browser.call("Input.dispatchMouseEvent", type="mouseReleased", x=at[2], y=at[3], button="left", clickCount=1)
+    browser.js("new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)))")
+    browser.screenshot("svg.map").save(out)
+
+
 def shift_jis(browser, trovix, folder):
     page = os.path.join(folder, "sjis.html")
     run = html(trovix, os.path.join(folder, "sjis.tbk"), page, "--codepage", "932")
@@ -182,14 +316,14 @@ def antimeridian(browser, trovix, folder):
     run = html(trovix, os.path.join(folder, "antimeridian.tbk"), page)
     check("antimeridian: exit 0", run.returncode == 0, run.stderr)
     browser.open(page)
-    bounds = browser.js("(() => { const d = document.getElementById('map').dataset;"
+    bounds = browser.js("(() => { const d = document.querySelector('svg.map').dataset;"
                         " return [+d.west, +d.east]; })()")
     check("antimeridian: the map is as wide as the data, not the world",
           abs(bounds[0] - 179.0) < 0.01 and abs(bounds[1] - 181.0) < 0.01, bounds)
-    widths = browser.js("['path.track', 'path.route', 'svg#map'].map(s => document.querySelector(s).getBBox().width)")
+    widths = browser.js("['path.track', 'path.route', 'svg.map'].map(s => document.querySelector(s).getBBox().width)")
     check("antimeridian: track and route drawn in one piece", max(widths[:2]) < widths[2] * 0.99, widths)
     name = browser.js("[document.querySelectorAll('circle.waypoint')[0].dataset.name,"
-                      " document.querySelectorAll('#map b, table b').length]")
+                      " document.querySelectorAll('svg.map b, table b').length]")
     check("antimeridian: a name of HTML's special characters shown as it is", name == ['Date <Line> & "Co"', 0], name)
 
 
@@ -242,9 +376,17 @@ def main():
             print("%s: load event after %.0f ms (errors %s, requests %s)"
                   % (sys.argv[2], (time.monotonic() - start) * 1000, errors, requests))
             return 0
-        trovix, fixtures, source = sys.argv[1:4]
+        if sys.argv[1] == "--zoomed":
+            page, x, y, times, out = sys.argv[2:7]
+            browser.open(page)
+            zoomed_picture(browser, float(x), float(y), int(times), out)
+            return 0
+        trovix, fixtures, source, make_example = sys.argv[1:5]
         subprocess.run([fixtures, folder], check=True)
         example(browser, trovix, source, folder)
+        zoomed(browser, trovix, source, folder)
+        two_maps(browser, trovix, source, folder)
+        big(browser, trovix, make_example, folder)
         shift_jis(browser, trovix, folder)
         antimeridian(browser, trovix, folder)
         altitudes(browser, trovix, folder)
