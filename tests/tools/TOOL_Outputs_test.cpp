@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tbk/TBK_BigFile.h"
+#include "TOOL_RunTool.h"
 #include "tools/cli/TOOL_Command.h"
 #include "tools/cli/TOOL_Exit.h"
 
@@ -37,20 +38,8 @@ void Put(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-struct Run_t {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-Run_t RunTool(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    Run_t run;
-    run.code = tool::Run(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
+using tool_test::RunTool;
+using tool_test::Run_t;
 
 // A folder of the test's own, removed with what is in it.
 class Folder_t {

@@ -8,24 +8,13 @@
 
 #include "TOOL_JsonRead.h"
 #include "support/SUPPORT_TempFile.h"
+#include "TOOL_RunTool.h"
 #include "tools/cli/TOOL_Command.h"
 
 namespace {
 
-struct Run_t {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-Run_t RunTool(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    Run_t run;
-    run.code = tool::Run(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
+using tool_test::RunTool;
+using tool_test::Run_t;
 
 TEST(Records, TheExamplesClassZeroWaypointsInTableOrder) {
     const Run_t dump = RunTool({"dump", TROVIX_TEST_EXAMPLE});

@@ -20,25 +20,14 @@
 
 #include "support/SUPPORT_TempFile.h"
 #include "tbk/TBK_FileBuilder.h"
+#include "TOOL_RunTool.h"
 #include "tools/cli/TOOL_Command.h"
 #include "tools/cli/TOOL_Exit.h"
 
 namespace {
 
-struct Run_t {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-Run_t RunTool(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    Run_t run;
-    run.code = tool::Run(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
+using tool_test::RunTool;
+using tool_test::Run_t;
 
 tbk::Waypoint_t Named(const std::string& name, std::int32_t id_class = 0) {
     tbk::Waypoint_t w;
