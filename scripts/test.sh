@@ -25,7 +25,7 @@ cmake --preset native-release >/dev/null
 cmake --build --preset native-release --target trovix
 cmake --preset wasm >/dev/null
 cmake --build --preset wasm
-ctest --preset wasm
+ctest --preset wasm -LE bench
 
 cmake --preset win64 >/dev/null
 cmake --build --preset win64
