@@ -1,5 +1,7 @@
 #include "model/MODEL_Layers.h"
 
+#include <type_traits>
+
 #include "base/BASE_Exception.h"
 #include "model/MODEL_Text.h"
 
@@ -27,10 +29,46 @@ const Feature& As(const void* feature) {
     return *static_cast<const Feature*>(feature);
 }
 
+// Where position first puts a field: its name's place among these, or kRest.
+constexpr std::string_view kFront[] = {"name", "route", "track", "latitude", "longitude", "altitude"};
+constexpr std::size_t kRest = sizeof kFront / sizeof kFront[0];
+constexpr std::size_t FrontRank(std::string_view name) {
+    for (std::size_t i = 0; i < kRest; ++i)
+        if (kFront[i] == name) return i;
+    return kRest;
+}
+// Every field at once, in schema order.
+constexpr std::size_t kEveryRank = kRest + 1;
+template <std::size_t Rank>
+using Rank_t = std::integral_constant<std::size_t, Rank>;
+
+// A value to the sink's function for its kind. Inlined where the list makes the value, so
+// that the kind is known there and the choice made when compiling.
+inline void Take(FieldSink_t& sink, const Field_t& field, const Value_t& value) {
+    using Kind = Value_t::Kind_t;
+    switch (value.kind) {
+        case Kind::Absent:
+            return sink.Absent(field);
+        case Kind::Integer:
+            return sink.Integer(field, value.integer);
+        case Kind::Real:
+            return sink.Real(field, value.real);
+        case Kind::Degrees:
+            return sink.Degrees(field, static_cast<std::int32_t>(value.integer));
+        case Kind::Text:
+            return sink.Text(field, value.bytes);
+        case Kind::Time:
+            return sink.Time(field, value.integer);
+        case Kind::Hex:
+            return sink.Hex(field, value.bytes);
+    }
+}
+
 // Each layer's fields are one list, F(feature, name, dump's name, type, meaning, value of f),
-// made into the schema's entries and into the function that takes every value of a feature at
-// once. The readable names are the labels the file's program gives the fields in the handheld
-// record it makes of a waypoint: the note's lines and the record's four texts.
+// made into the schema's entries, into the function that takes every value of a feature at
+// once, and into the calls of a sink's functions, field by field (of one rank of position
+// first, or all). The readable names are the labels the file's program gives the fields in
+// the handheld record it makes of a waypoint: the note's lines and the record's four texts.
 #define MODEL_FIELD(Feature, name, dump_name, type, meaning, expression)         \
     Field_t{name, dump_name, type, meaning, [](const void* feature) -> Value_t { \
                 const Feature& f = As<Feature>(feature);                         \
@@ -38,6 +76,11 @@ const Feature& As(const void* feature) {
                 return expression;                                               \
             }},
 #define MODEL_VALUE(Feature, name, dump_name, type, meaning, expression) *values++ = (expression);
+#define MODEL_TAKE(Feature, name, dump_name, type, meaning, expression)          \
+    if constexpr (Rank::value == kEveryRank || Rank::value == FrontRank(name)) { \
+        Take(sink, *field, expression);                                          \
+    }                                                                            \
+    ++field;
 
 #define MODEL_WAYPOINT_FIELDS(F)                                                                           \
     F(Waypoint_t, "name", "name", T::Text, "name", Text(View(f.id.name.text)))                             \
@@ -144,8 +187,6 @@ std::size_t Index(LayerId_t layer) {
 }
 
 std::vector<std::size_t> MakePositionFirst(const Schema_t& schema) {
-    static constexpr std::string_view kFront[] = {"name",     "route",     "track",
-                                                  "latitude", "longitude", "altitude"};
     std::vector<std::size_t> order;
     for (std::string_view name : kFront) {
         const std::size_t i = schema.Find(name);
@@ -178,6 +219,58 @@ void ValuesOf(const TrackPoint_t& f, Value_t* values) {
 }
 
 #undef MODEL_VALUE
+
+namespace {
+
+// One rank's fields of the feature, in schema order.
+#define MODEL_TAKE_RANK(Feature, FIELDS, table)                        \
+    template <class Rank>                                               \
+    void TakeRank(const Feature& f, FieldSink_t& sink, Rank) {          \
+        const Field_t* field = table;                                   \
+        (void)f;                                                        \
+        (void)sink;                                                     \
+        FIELDS(MODEL_TAKE)                                              \
+    }
+MODEL_TAKE_RANK(Waypoint_t, MODEL_WAYPOINT_FIELDS, kWaypointFields)
+MODEL_TAKE_RANK(Route_t, MODEL_ROUTE_FIELDS, kRouteFields)
+MODEL_TAKE_RANK(RoutePoint_t, MODEL_ROUTE_POINT_FIELDS, kRoutePointFields)
+MODEL_TAKE_RANK(Track_t, MODEL_TRACK_FIELDS, kTrackFields)
+MODEL_TAKE_RANK(TrackPoint_t, MODEL_TRACK_POINT_FIELDS, kTrackPointFields)
+#undef MODEL_TAKE_RANK
+#undef MODEL_TAKE
+
+// Position first (PositionFirst's order): the front names' fields in kFront's order, the rest
+// after.
+template <class Feature>
+void Visit(const Feature& f, FieldSink_t& sink, bool position_first) {
+    if (!position_first) return TakeRank(f, sink, Rank_t<kEveryRank>());
+    static_assert(kRest == 6, "a rank for each front name");
+    TakeRank(f, sink, Rank_t<0>());
+    TakeRank(f, sink, Rank_t<1>());
+    TakeRank(f, sink, Rank_t<2>());
+    TakeRank(f, sink, Rank_t<3>());
+    TakeRank(f, sink, Rank_t<4>());
+    TakeRank(f, sink, Rank_t<5>());
+    TakeRank(f, sink, Rank_t<kRest>());
+}
+
+}  // namespace
+
+void VisitFields(const Waypoint_t& f, FieldSink_t& sink, bool position_first) {
+    Visit(f, sink, position_first);
+}
+void VisitFields(const Route_t& f, FieldSink_t& sink, bool position_first) {
+    Visit(f, sink, position_first);
+}
+void VisitFields(const RoutePoint_t& f, FieldSink_t& sink, bool position_first) {
+    Visit(f, sink, position_first);
+}
+void VisitFields(const Track_t& f, FieldSink_t& sink, bool position_first) {
+    Visit(f, sink, position_first);
+}
+void VisitFields(const TrackPoint_t& f, FieldSink_t& sink, bool position_first) {
+    Visit(f, sink, position_first);
+}
 
 const char* LayerName(LayerId_t layer) {
     return kNames[Index(layer)];

@@ -3,8 +3,10 @@
 // the kind of its geometry.
 #include <cstddef>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
+#include "model/MODEL_FieldSink.h"
 #include "model/MODEL_Features.h"
 #include "model/MODEL_Schema.h"
 
@@ -58,15 +60,44 @@ void ValuesOf(const TrackPoint_t& f, Value_t* values);
 // them, the rest after in schema order.
 const std::vector<std::size_t>& PositionFirst(LayerId_t layer);
 
-// each(field, value) for every field of the feature: in schema order, or position first.
+// Every field of the feature to sink, each as its kind: in schema order, or position first.
+void VisitFields(const Waypoint_t& f, FieldSink_t& sink, bool position_first);
+void VisitFields(const Route_t& f, FieldSink_t& sink, bool position_first);
+void VisitFields(const RoutePoint_t& f, FieldSink_t& sink, bool position_first);
+void VisitFields(const Track_t& f, FieldSink_t& sink, bool position_first);
+void VisitFields(const TrackPoint_t& f, FieldSink_t& sink, bool position_first);
+
+namespace fields_detail {
+
+// each(field, value) behind a sink: each function makes a value of one kind, so each's
+// handling of the other kinds falls away where it is inlined.
+template <class Each>
+class EachSink_t final : public FieldSink_t {
+public:
+    explicit EachSink_t(Each& each) : each_(each) {}
+    void Absent(const Field_t& field) override { each_(field, Value_t::Absent()); }
+    void Integer(const Field_t& field, std::int64_t value) override { each_(field, Value_t::Integer(value)); }
+    void Real(const Field_t& field, double value) override { each_(field, Value_t::Real(value)); }
+    void Degrees(const Field_t& field, std::int32_t semicircles) override {
+        each_(field, Value_t::Degrees(semicircles));
+    }
+    void Text(const Field_t& field, std::string_view bytes) override { each_(field, Value_t::Text(bytes)); }
+    void Time(const Field_t& field, std::int64_t seconds) override { each_(field, Value_t::Time(seconds)); }
+    void Hex(const Field_t& field, std::string_view bytes) override { each_(field, Value_t::Hex(bytes)); }
+
+private:
+    Each& each_;
+};
+
+}  // namespace fields_detail
+
+// each(field, value) for every field of the feature: in schema order, or position first. The
+// feature's type names its layer; layer says it again where the caller reads.
 template <class Feature, class Each>
 void ForEachField(LayerId_t layer, const Feature& feature, bool position_first, Each&& each) {
-    const Schema_t& schema = SchemaOf(layer);
-    if (position_first) {
-        for (std::size_t i : PositionFirst(layer)) each(schema[i], schema[i].value(&feature));
-    } else {
-        for (const Field_t& field : schema) each(field, field.value(&feature));
-    }
+    (void)layer;
+    fields_detail::EachSink_t<std::remove_reference_t<Each>> sink(each);
+    VisitFields(feature, sink, position_first);
 }
 
 }  // namespace model

@@ -11,6 +11,7 @@
 #include "base/BASE_DoubleChars.h"
 #include "model/MODEL_Extent.h"
 #include "model/MODEL_File.h"
+#include "tools/formats/TOOL_FieldMarkup.h"
 #include "trove/devio/DEVIO_Smbl102.h"
 
 namespace tool {
@@ -28,6 +29,47 @@ char* Put(char* p, const char (&text)[N]) {
 
 constexpr std::int64_t kInt32Max = 2147483647;
 
+// What GPX makes of each waypoint field: a GPX element, or an element of the extensions (in
+// schema order).
+enum class Role_t { Skip, Element, Altitude, Symbol, Extension };
+
+struct WaypointField_t {
+    std::size_t index;  // in the schema
+    Role_t role;
+    const char* element;
+};
+
+const std::vector<WaypointField_t>& WaypointFields() {
+    static const std::vector<WaypointField_t> fields = [] {
+        std::vector<WaypointField_t> all;
+        const model::Schema_t& schema = model::SchemaOf(model::LayerId_t::Waypoints);
+        for (std::size_t i = 0; i < schema.Size(); ++i) {
+            const std::string_view name = schema[i].name;
+            WaypointField_t f{i, Role_t::Extension, nullptr};
+            if (name == "latitude" || name == "longitude") f.role = Role_t::Skip;  // lat, lon
+            if (name == "altitude") f.role = Role_t::Altitude;                     // <ele>
+            if (name == "symbol") f.role = Role_t::Symbol;
+            if (name == "name") f = {i, Role_t::Element, "name"};
+            if (name == "comment") f = {i, Role_t::Element, "cmt"};
+            if (name == "description") f = {i, Role_t::Element, "desc"};
+            all.push_back(f);
+        }
+        return all;
+    }();
+    return fields;
+}
+
+// The fields of WaypointFields with a GPX element.
+const std::vector<WaypointField_t>& WaypointElements() {
+    static const std::vector<WaypointField_t> elements = [] {
+        std::vector<WaypointField_t> some;
+        for (const WaypointField_t& f : WaypointFields())
+            if (f.role == Role_t::Element) some.push_back(f);
+        return some;
+    }();
+    return elements;
+}
+
 class Gpx_t {
 public:
     explicit Gpx_t(XmlOut_t& xml) : xml_(xml) {}
@@ -38,8 +80,8 @@ private:
     void Metadata(const model::File_t& file, const std::string& name);
     void Bounds(const model::File_t& file);
     void Waypoint(const model::Waypoint_t& w);
-    // A field of the waypoint's extension: every field GPX has no element for.
-    void Field(const model::Field_t& field, const model::Value_t& value);
+    // The extension's elements: every waypoint field GPX has no element for.
+    class Extension_t;
     void Route(const model::File_t& file, std::size_t index, const model::Route_t& route);
     // <trovix:link_points> for points that are there: `lon,lat` or `lon,lat,alt` each, blank
     // between them, as KML's coordinates.
@@ -76,18 +118,20 @@ private:
         char* end = std::to_chars(number_, number_ + sizeof number_, value).ptr;
         Plain(name, Beyond32Bits(end, value > kInt32Max));
     }
-    void SignedNumber(const char* name, std::int64_t value) {
+    void SignedNumber(const char* name, std::int64_t value) { Plain(name, SignedText(value)); }
+    std::string_view SignedText(std::int64_t value) {
         char* end = std::to_chars(number_, number_ + sizeof number_, value).ptr;
-        Plain(name, Beyond32Bits(end, value > kInt32Max || value < -kInt32Max - 1));
+        return Beyond32Bits(end, value > kInt32Max || value < -kInt32Max - 1);
     }
-    void RealValue(const char* name, double value) {
+    void RealValue(const char* name, double value) { Plain(name, RealText(value)); }
+    std::string_view RealText(double value) {
         const std::string_view text = Real(value, real_);
         const bool whole = text.find_first_of(".eEIN") == std::string_view::npos;
         // Whole reals in digits are as long as their exponent form at most: 24 characters.
         if (!whole || !(value > kInt32Max || value < -kInt32Max - 1) || text.size() + 2 > sizeof number_)
-            return Plain(name, text);
+            return text;
         std::copy(text.begin(), text.end(), number_);
-        Plain(name, Beyond32Bits(number_ + text.size(), true));
+        return Beyond32Bits(number_ + text.size(), true);
     }
     // GIS readers take a value of digits only as a 32-bit integer and cut what lies beyond;
     // ".0" makes it a real of the same value for them. number_ holds the digits up to end.
@@ -205,35 +249,77 @@ void Gpx_t::Box(const char* prefix, const geo::Box_t& box) {
     OptionalReal((p + "_min_altitude").c_str(), box.MinAltitude());
 }
 
-// What GPX makes of each waypoint field: a GPX element, or an element of the extensions (in
-// schema order).
-enum class Role_t { Skip, Element, Altitude, Symbol, Extension };
+// Each function is one kind's: the field list calls it where the field is of that kind.
+class Gpx_t::Extension_t final : public model::FieldSink_t {
+public:
+    Extension_t(Gpx_t& gpx, const model::Waypoint_t& w)
+        : gpx_(gpx),
+          xml_(gpx.xml_),
+          w_(w),
+          schema_(model::SchemaOf(model::LayerId_t::Waypoints).begin()),
+          fields_(WaypointFields()),
+          opens_(Opens()),
+          closes_(Closes()) {}
 
-struct WaypointField_t {
-    std::size_t index;  // in the schema
-    Role_t role;
-    const char* element;
-};
-
-const std::vector<WaypointField_t>& WaypointFields() {
-    static const std::vector<WaypointField_t> fields = [] {
-        std::vector<WaypointField_t> all;
-        const model::Schema_t& schema = model::SchemaOf(model::LayerId_t::Waypoints);
-        for (std::size_t i = 0; i < schema.Size(); ++i) {
-            const std::string_view name = schema[i].name;
-            WaypointField_t f{i, Role_t::Extension, nullptr};
-            if (name == "latitude" || name == "longitude") f.role = Role_t::Skip;  // lat, lon
-            if (name == "altitude") f.role = Role_t::Altitude;                     // <ele>
-            if (name == "symbol") f.role = Role_t::Symbol;
-            if (name == "name") f = {i, Role_t::Element, "name"};
-            if (name == "comment") f = {i, Role_t::Element, "cmt"};
-            if (name == "description") f = {i, Role_t::Element, "desc"};
-            all.push_back(f);
+    void Absent(const model::Field_t&) override {}
+    void Integer(const model::Field_t& field, std::int64_t value) override {
+        const Role_t role = RoleOf(field);
+        if (role != Role_t::Extension && role != Role_t::Symbol) return;
+        xml_.Raw(opens_[field]).Raw(gpx_.SignedText(value)).Raw(closes_[field]);
+        if (role != Role_t::Symbol) return;
+        // The handheld's code for the symbol, as the import writes it into the coded line.
+        const auto code = devio::SymbolTable().FindSecond(w_.body.symbol);
+        if (code != devio::SymbolTable().end())
+            gpx_.Number("handheld_symbol", static_cast<std::uint64_t>(code->first));
+    }
+    void Real(const model::Field_t& field, double value) override {
+        const Role_t role = RoleOf(field);
+        // An altitude that <ele> cannot hold.
+        if (role == Role_t::Altitude && !IsFinite(value)) gpx_.RealValue("altitude", value);
+        if (role != Role_t::Extension) return;
+        xml_.Raw(opens_[field]).Raw(gpx_.RealText(value)).Raw(closes_[field]);
+    }
+    void Degrees(const model::Field_t&, std::int32_t) override {}
+    void Text(const model::Field_t& field, std::string_view bytes) override {
+        if (bytes.empty() || RoleOf(field) != Role_t::Extension) return;
+        xml_.Raw(opens_[field]).Text(bytes).Raw(closes_[field]);
+    }
+    void Time(const model::Field_t&, std::int64_t) override {}
+    void Hex(const model::Field_t& field, std::string_view bytes) override {
+        if (RoleOf(field) != Role_t::Extension) return;
+        // The block is 8 bytes as read; the buffer takes any size in pieces.
+        xml_.Raw(opens_[field]);
+        char hex[32];
+        const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+        for (std::size_t at = 0; at < bytes.size(); at += sizeof hex / 2) {
+            const std::size_t n = std::min(sizeof hex / 2, bytes.size() - at);
+            xml_.Raw(std::string_view(hex, static_cast<std::size_t>(model::PutHex(hex, data + at, n) - hex)));
         }
-        return all;
-    }();
-    return fields;
-}
+        xml_.Raw(closes_[field]);
+    }
+
+private:
+    // `<trovix:name>` and `</trovix:name>` for each waypoint field.
+    static const FieldMarkup_t& Opens() {
+        static const FieldMarkup_t opens(model::LayerId_t::Waypoints, "<trovix:", ">");
+        return opens;
+    }
+    static const FieldMarkup_t& Closes() {
+        static const FieldMarkup_t closes(model::LayerId_t::Waypoints, "</trovix:", ">");
+        return closes;
+    }
+    Role_t RoleOf(const model::Field_t& field) const {
+        return fields_[static_cast<std::size_t>(&field - schema_)].role;
+    }
+
+    Gpx_t& gpx_;
+    XmlOut_t& xml_;
+    const model::Waypoint_t& w_;
+    const model::Field_t* schema_;  // the first field
+    const std::vector<WaypointField_t>& fields_;
+    const FieldMarkup_t& opens_;
+    const FieldMarkup_t& closes_;
+};
 
 void Gpx_t::Waypoint(const model::Waypoint_t& w) {
     xml_.Raw("<wpt");
@@ -241,63 +327,11 @@ void Gpx_t::Waypoint(const model::Waypoint_t& w) {
     xml_.Raw(">");
     Ele(w.body.position.altitude);
     const model::Schema_t& schema = model::SchemaOf(model::LayerId_t::Waypoints);
-    for (const WaypointField_t& f : WaypointFields())
-        if (f.role == Role_t::Element) Element(f.element, schema[f.index].value(&w).bytes);
+    for (const WaypointField_t& f : WaypointElements()) Element(f.element, schema[f.index].value(&w).bytes);
     xml_.Raw("<extensions>");
-    for (const WaypointField_t& f : WaypointFields()) {
-        switch (f.role) {
-            case Role_t::Skip:
-            case Role_t::Element:
-                break;
-            case Role_t::Altitude:
-                OddAltitude(w.body.position.altitude);
-                break;
-            case Role_t::Symbol: {
-                Field(schema[f.index], schema[f.index].value(&w));
-                // The handheld's code for the symbol, as the import writes it into the coded line.
-                const auto code = devio::SymbolTable().FindSecond(w.body.symbol);
-                if (code != devio::SymbolTable().end())
-                    Number("handheld_symbol", static_cast<std::uint64_t>(code->first));
-                break;
-            }
-            case Role_t::Extension:
-                Field(schema[f.index], schema[f.index].value(&w));
-                break;
-        }
-    }
+    Extension_t extension(*this, w);
+    model::VisitFields(w, extension, false);
     xml_.Raw("</extensions></wpt>\n");
-}
-
-void Gpx_t::Field(const model::Field_t& field, const model::Value_t& value) {
-    using Kind = model::Value_t::Kind_t;
-    switch (value.kind) {
-        case Kind::Text:
-            Text(field.name, value.bytes);
-            break;
-        case Kind::Hex: {
-            // The block is 8 bytes as read; the buffer takes any size in pieces.
-            xml_.Raw("<trovix:").Raw(field.name).Raw(">");
-            char hex[32];
-            const auto* bytes = reinterpret_cast<const std::uint8_t*>(value.bytes.data());
-            for (std::size_t at = 0; at < value.bytes.size(); at += sizeof hex / 2) {
-                const std::size_t n = std::min(sizeof hex / 2, value.bytes.size() - at);
-                xml_.Raw(
-                    std::string_view(hex, static_cast<std::size_t>(model::PutHex(hex, bytes + at, n) - hex)));
-            }
-            xml_.Raw("</trovix:").Raw(field.name).Raw(">");
-            break;
-        }
-        case Kind::Integer:
-            SignedNumber(field.name, value.integer);
-            break;
-        case Kind::Real:
-            RealValue(field.name, value.real);
-            break;
-        case Kind::Absent:
-        case Kind::Degrees:
-        case Kind::Time:
-            break;
-    }
 }
 
 void Gpx_t::Route(const model::File_t& file, std::size_t index, const model::Route_t& route) {

@@ -5,8 +5,10 @@
 // that no line mixes two- and three-value positions.
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "model/MODEL_File.h"
+#include "tools/formats/TOOL_FieldMarkup.h"
 #include "tools/formats/TOOL_Registry.h"
 #include "tools/formats/TOOL_ValueText.h"
 #include "tools/formats/TOOL_Xml.h"
@@ -37,8 +39,9 @@ private:
     template <class Feature>
     void Fields(model::LayerId_t layer, const Feature& feature) {
         model::ForEachField(layer, feature, true,
-                            [this](const model::Field_t& field, const model::Value_t& value) {
-                                Data(field.name);
+                            [this, &data = DataMarkup(layer)](const model::Field_t& field,
+                                                              const model::Value_t& value) {
+                                xml_.Raw(data[field]);
                                 if (value.kind == model::Value_t::Kind_t::Text) {
                                     xml_.Text(value.bytes);
                                 } else {
@@ -47,7 +50,15 @@ private:
                                 EndData();
                             });
     }
-    void Data(const char* name) { xml_.Raw("<Data name=\"").Raw(name).Raw("\"><value>"); }
+    // `<Data name="…"><value>` for each field of the layer.
+    static const FieldMarkup_t& DataMarkup(model::LayerId_t layer) {
+        static const std::vector<FieldMarkup_t> markup = [] {
+            std::vector<FieldMarkup_t> all;
+            for (model::LayerId_t each : model::kLayers) all.emplace_back(each, "<Data name=\"", "\"><value>");
+            return all;
+        }();
+        return markup[static_cast<std::size_t>(layer)];
+    }
     void EndData() { xml_.Raw("</value></Data>"); }
     void Waypoint(const model::Waypoint_t& w);
     void Route(const model::File_t& file, const model::Route_t& route);
