@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -178,6 +179,85 @@ TEST(Model, MissingRouteWaypointHasNoPosition) {
         Points_t line;
         file.Geometry(model::LayerId_t::Routes, 0, line);
         EXPECT_EQ(line.points.size(), c.line_points) << c.missing;
+    }
+}
+
+// The values a writer takes field by field are the schema's, in schema order or position
+// first, for every feature of every layer: a missing route waypoint's absent ones too.
+template <class Feature>
+void ExpectSchemaValues(const model::File_t& file, model::LayerId_t layer, std::size_t index,
+                        const Feature& feature) {
+    const model::Schema_t& schema = model::SchemaOf(layer);
+    for (bool position_first : {false, true}) {
+        std::vector<std::size_t> order;
+        model::ForEachField(layer, feature, position_first,
+                            [&](const model::Field_t& field, const model::Value_t& value) {
+                                const std::size_t i = static_cast<std::size_t>(&field - schema.begin());
+                                order.push_back(i);
+                                const model::Value_t expected = file.Value(layer, index, i);
+                                EXPECT_EQ(value.kind, expected.kind) << field.name;
+                                EXPECT_EQ(value.integer, expected.integer) << field.name;
+                                EXPECT_EQ(value.real, expected.real) << field.name;
+                                EXPECT_EQ(value.bytes, expected.bytes) << field.name;
+                            });
+        std::vector<std::size_t> expected(schema.Size());
+        std::iota(expected.begin(), expected.end(), std::size_t(0));
+        if (position_first) expected = model::PositionFirst(layer);
+        EXPECT_EQ(order, expected) << model::LayerName(layer) << (position_first ? ", position first" : "");
+    }
+}
+
+TEST(Model, FieldsReachWritersAsTheSchemaHasThem) {
+    tbk::Waypoint_t a, b;
+    a.key.name = "AAA";
+    a.body.position = tbk::At(1.0, 2.0);
+    a.body.text_1 = "comment";
+    a.body.real_1 = 2.5;
+    b.key.name = "BBB";
+    b.body.position = tbk::At(3.0, 4.0);
+    tbk::Route_t route;
+    route.name = "R";
+    route.points.resize(2);
+    route.points[0].waypoint = a.key;
+    route.points[1].waypoint = b.key;
+    const std::string bytes = tbk::FileBuilder_t(105)
+                                  .Header()
+                                  .Waypoint(a)
+                                  .Waypoint(b)
+                                  .Route(route)
+                                  .Track(Track("T", {10.0, 10.5, 11.0}))
+                                  .Bytes();
+    model::File_t file(kCodePage);
+    ASSERT_EQ(file.LoadBytes(bytes).outcome, trove::LoadOutcome_t::Loaded);
+    // The second route point's waypoint goes missing.
+    trove::WaypointTable_t& waypoints = file.Database().waypoints;
+    for (auto it = waypoints.begin(); it != waypoints.end(); ++it) {
+        if (model::View(it->first.name.text) == "BBB") {
+            waypoints.erase(it);
+            break;
+        }
+    }
+    for (model::LayerId_t layer : model::kLayers) {
+        ASSERT_GT(file.Count(layer), 0u) << model::LayerName(layer);
+        for (std::size_t i = 0; i < file.Count(layer); ++i) {
+            switch (layer) {
+                case model::LayerId_t::Waypoints:
+                    ExpectSchemaValues(file, layer, i, file.WaypointAt(i));
+                    break;
+                case model::LayerId_t::Routes:
+                    ExpectSchemaValues(file, layer, i, file.RouteAt(i));
+                    break;
+                case model::LayerId_t::RoutePoints:
+                    ExpectSchemaValues(file, layer, i, file.RoutePointAt(i));
+                    break;
+                case model::LayerId_t::Tracks:
+                    ExpectSchemaValues(file, layer, i, file.TrackAt(i));
+                    break;
+                case model::LayerId_t::TrackPoints:
+                    ExpectSchemaValues(file, layer, i, file.TrackPointAt(i));
+                    break;
+            }
+        }
     }
 }
 
