@@ -223,13 +223,13 @@ void ValuesOf(const TrackPoint_t& f, Value_t* values) {
 namespace {
 
 // One rank's fields of the feature, in schema order.
-#define MODEL_TAKE_RANK(Feature, FIELDS, table)                        \
-    template <class Rank>                                               \
-    void TakeRank(const Feature& f, FieldSink_t& sink, Rank) {          \
-        const Field_t* field = table;                                   \
-        (void)f;                                                        \
-        (void)sink;                                                     \
-        FIELDS(MODEL_TAKE)                                              \
+#define MODEL_TAKE_RANK(Feature, FIELDS, table)                \
+    template <class Rank>                                      \
+    void TakeRank(const Feature& f, FieldSink_t& sink, Rank) { \
+        const Field_t* field = table;                          \
+        (void)f;                                               \
+        (void)sink;                                            \
+        FIELDS(MODEL_TAKE)                                     \
     }
 MODEL_TAKE_RANK(Waypoint_t, MODEL_WAYPOINT_FIELDS, kWaypointFields)
 MODEL_TAKE_RANK(Route_t, MODEL_ROUTE_FIELDS, kRouteFields)

@@ -6,8 +6,8 @@
 #include <type_traits>
 #include <vector>
 
-#include "model/MODEL_FieldSink.h"
 #include "model/MODEL_Features.h"
+#include "model/MODEL_FieldSink.h"
 #include "model/MODEL_Schema.h"
 
 namespace model {

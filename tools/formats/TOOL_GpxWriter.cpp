@@ -265,7 +265,8 @@ public:
     void Integer(const model::Field_t& field, std::int64_t value) override {
         const Role_t role = RoleOf(field);
         if (role != Role_t::Extension && role != Role_t::Symbol) return;
-        xml_.Raw(opens_[field]).Raw(gpx_.SignedText(value)).Raw(closes_[field]);
+        Open(field).Raw(gpx_.SignedText(value));
+        Close(field);
         if (role != Role_t::Symbol) return;
         // The handheld's code for the symbol, as the import writes it into the coded line.
         const auto code = devio::SymbolTable().FindSecond(w_.body.symbol);
@@ -277,28 +278,34 @@ public:
         // An altitude that <ele> cannot hold.
         if (role == Role_t::Altitude && !IsFinite(value)) gpx_.RealValue("altitude", value);
         if (role != Role_t::Extension) return;
-        xml_.Raw(opens_[field]).Raw(gpx_.RealText(value)).Raw(closes_[field]);
+        Open(field).Raw(gpx_.RealText(value));
+        Close(field);
     }
     void Degrees(const model::Field_t&, std::int32_t) override {}
     void Text(const model::Field_t& field, std::string_view bytes) override {
         if (bytes.empty() || RoleOf(field) != Role_t::Extension) return;
-        xml_.Raw(opens_[field]).Text(bytes).Raw(closes_[field]);
+        Open(field).Text(bytes);
+        Close(field);
     }
     void Time(const model::Field_t&, std::int64_t) override {}
     void Hex(const model::Field_t& field, std::string_view bytes) override {
         if (RoleOf(field) != Role_t::Extension) return;
         // The block is 8 bytes as read; the buffer takes any size in pieces.
-        xml_.Raw(opens_[field]);
+        Open(field);
         char hex[32];
         const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
         for (std::size_t at = 0; at < bytes.size(); at += sizeof hex / 2) {
             const std::size_t n = std::min(sizeof hex / 2, bytes.size() - at);
             xml_.Raw(std::string_view(hex, static_cast<std::size_t>(model::PutHex(hex, data + at, n) - hex)));
         }
-        xml_.Raw(closes_[field]);
+        Close(field);
     }
 
 private:
+    XmlOut_t& Open(const model::Field_t& field) {
+        return xml_.RawFromBlock<FieldMarkup_t::kBlock>(opens_[field]);
+    }
+    void Close(const model::Field_t& field) { xml_.RawFromBlock<FieldMarkup_t::kBlock>(closes_[field]); }
     // `<trovix:name>` and `</trovix:name>` for each waypoint field.
     static const FieldMarkup_t& Opens() {
         static const FieldMarkup_t opens(model::LayerId_t::Waypoints, "<trovix:", ">");

@@ -38,23 +38,31 @@ private:
     // an empty one.
     template <class Feature>
     void Fields(model::LayerId_t layer, const Feature& feature) {
-        model::ForEachField(layer, feature, true,
-                            [this, &data = DataMarkup(layer)](const model::Field_t& field,
-                                                              const model::Value_t& value) {
-                                xml_.Raw(data[field]);
-                                if (value.kind == model::Value_t::Kind_t::Text) {
-                                    xml_.Text(value.bytes);
-                                } else {
-                                    xml_.Raw(PlainText(value, real_));
-                                }
-                                EndData();
-                            });
+        model::ForEachField(
+            layer, feature, true,
+            [this, &data = DataMarkup(layer)](const model::Field_t& field, const model::Value_t& value) {
+                xml_.RawFromBlock<FieldMarkup_t::kBlock>(data[field]);
+                if (value.kind == model::Value_t::Kind_t::Text) {
+                    xml_.Text(value.bytes);
+                } else {
+                    // Where the text was made in real_, real_'s bytes lie
+                    // behind it.
+                    const std::string_view text = PlainText(value, real_);
+                    if (text.data() == real_) {
+                        xml_.RawFromBlock<32>(text);
+                    } else {
+                        xml_.Raw(text);
+                    }
+                }
+                EndData();
+            });
     }
     // `<Data name="…"><value>` for each field of the layer.
     static const FieldMarkup_t& DataMarkup(model::LayerId_t layer) {
         static const std::vector<FieldMarkup_t> markup = [] {
             std::vector<FieldMarkup_t> all;
-            for (model::LayerId_t each : model::kLayers) all.emplace_back(each, "<Data name=\"", "\"><value>");
+            for (model::LayerId_t each : model::kLayers)
+                all.emplace_back(each, "<Data name=\"", "\"><value>");
             return all;
         }();
         return markup[static_cast<std::size_t>(layer)];

@@ -41,6 +41,17 @@ public:
         return *this;
     }
 
+    // Markup from a block of at least N readable bytes: when it fits, N bytes are copied and
+    // the markup's length counted, a copy of one length, without the choices by length that a
+    // copy of the markup's own makes (and mispredicts, field after field).
+    template <std::size_t N>
+    TextOut_t& RawFromBlock(std::string_view markup) {
+        if (markup.size() > N || N > static_cast<std::size_t>(end_ - at_)) return Raw(markup);
+        std::memcpy(at_, markup.data(), N);
+        at_ += markup.size();
+        return *this;
+    }
+
     // bytes of the file's code page as UTF-8; valid until the next call. Printable ASCII comes
     // back as it is, without a copy.
     std::string_view Utf8(std::string_view bytes) { return utf8_.Convert(bytes); }

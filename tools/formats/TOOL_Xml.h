@@ -22,6 +22,12 @@ public:
         out_.Raw(markup);
         return *this;
     }
+    // Markup from a block of at least N readable bytes (TextOut_t::RawFromBlock).
+    template <std::size_t N>
+    XmlOut_t& RawFromBlock(std::string_view markup) {
+        out_.RawFromBlock<N>(markup);
+        return *this;
+    }
     // Element content from bytes of the file's code page.
     XmlOut_t& Text(std::string_view bytes);
     // ` name="value"`, the value from bytes of the file's code page.
