@@ -15,16 +15,21 @@ namespace tool {
 // and control characters escaped (lower-case hex).
 enum class JsonText_t { Bytes, Utf8 };
 
+// True when c stands as it is in the string.
+inline bool PlainInJson(unsigned char c, JsonText_t kind) {
+    const unsigned char last = kind == JsonText_t::Bytes ? 0x7E : 0xFF;
+    return c >= 0x20 && c <= last && c != '"' && c != '\\';
+}
+
 // append(std::string_view) for each piece of text's escaped form, quotes not included.
 template <class Append>
 void EscapeJson(std::string_view text, JsonText_t kind, Append&& append) {
     const char* const hex = kind == JsonText_t::Bytes ? "0123456789ABCDEF" : "0123456789abcdef";
-    const unsigned char last = kind == JsonText_t::Bytes ? 0x7E : 0xFF;
     const char* run = text.data();
     const char* const end = run + text.size();
     for (const char* at = run; at != end; ++at) {
         const unsigned char c = static_cast<unsigned char>(*at);
-        if (c >= 0x20 && c <= last && c != '"' && c != '\\') continue;
+        if (PlainInJson(c, kind)) continue;
         if (at != run) append(std::string_view(run, static_cast<std::size_t>(at - run)));
         run = at + 1;
         if (c == '"' || c == '\\') {
