@@ -10,8 +10,8 @@ int main(int argc, char** argv) {
         std::cerr << "usage: web_bigfile PATH\n";
         return 1;
     }
-    tbk::BigFileSpec_t spec;
-    spec.waypoints = 200000;
-    std::cout << tbk::WriteBigFile(argv[1], spec) << "\n";
+    tbk::BigFileSpec_t shape;
+    shape.waypoints = 200000;
+    std::cout << tbk::WriteBigFile(argv[1], shape) << "\n";
     return 0;
 }

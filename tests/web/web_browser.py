@@ -56,22 +56,7 @@ def drop_files(browser, paths):
 
 def problems(browser, page):
     """Console errors, exceptions and requests other than for the page since it was opened."""
-    url = "file://" + os.path.abspath(page)
-    errors, requests = [], []
-    for e in browser.events:
-        method, params = e.get("method"), e.get("params", {})
-        if method == "Runtime.exceptionThrown":
-            errors.append(params["exceptionDetails"].get("text"))
-        elif method == "Runtime.consoleAPICalled" and params.get("type") == "error":
-            errors.append(str(params.get("args")))
-        elif method == "Log.entryAdded" and params["entry"].get("level") == "error":
-            errors.append(params["entry"].get("text"))
-        elif method == "Network.requestWillBeSent":
-            target = params["request"]["url"]
-            # Downloads of what the page made in memory are no request to anyone.
-            if target != url and not target.startswith("blob:"):
-                requests.append(target)
-    return errors, requests
+    return browser.problems("file://" + os.path.abspath(page), blobs=True)
 
 
 def tool(trovix, command, source, code_page, partial=False):

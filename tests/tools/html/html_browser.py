@@ -75,6 +75,11 @@ class Browser:
         while not any(e.get("method") == "Page.loadEventFired" for e in self.events):
             self.events.append(json.loads(self.ws.recv()))
         self.js("new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)))")
+        return self.problems(url)
+
+    def problems(self, url, blobs=False):
+        """Console errors and exceptions, and requests other than for url since the page was
+        opened; blobs: downloads of what the page made in memory count as no request."""
         errors, requests = [], []
         for e in self.events:
             method, params = e.get("method"), e.get("params", {})
@@ -84,8 +89,10 @@ class Browser:
                 errors.append(str(params.get("args")))
             elif method == "Log.entryAdded" and params["entry"].get("level") == "error":
                 errors.append(params["entry"].get("text"))
-            elif method == "Network.requestWillBeSent" and params["request"]["url"] != url:
-                requests.append(params["request"]["url"])
+            elif method == "Network.requestWillBeSent":
+                target = params["request"]["url"]
+                if target != url and not (blobs and target.startswith("blob:")):
+                    requests.append(target)
         return errors, requests
 
     def js(self, expression):
